@@ -1,0 +1,60 @@
+#include "fields.h"
+
+namespace smssim {
+
+namespace {
+bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+} // namespace
+
+void FieldReader::skipLineEnd() {
+    if (data_[pos_] == '\r' && pos_ + 1 < data_.size() && data_[pos_ + 1] == '\n')
+        ++pos_;
+    ++pos_;
+    ++line_;
+}
+
+// Consumes the delimiter that ends a field: a comma, or a line end.
+void FieldReader::skipToDelimiter() {
+    while (pos_ < data_.size() && data_[pos_] != ',' && !isLineEnd(data_[pos_]))
+        ++pos_;
+    if (pos_ >= data_.size())
+        return;
+    if (data_[pos_] == ',')
+        ++pos_;
+    else
+        skipLineEnd();
+}
+
+Field FieldReader::next() {
+    Field field;
+    while (pos_ < data_.size() && data_[pos_] == ' ')
+        ++pos_;
+    field.line = line_;
+    if (pos_ < data_.size() && data_[pos_] == '"') {
+        field.quoted = true;
+        const std::size_t start = ++pos_;
+        while (pos_ < data_.size() && data_[pos_] != '"') {
+            if (data_[pos_] == '\n' || (data_[pos_] == '\r' && (pos_ + 1 >= data_.size() ||
+                                                                 data_[pos_ + 1] != '\n')))
+                ++line_;
+            ++pos_;
+        }
+        field.text.assign(data_.substr(start, pos_ - start));
+        field.closed = pos_ < data_.size();
+        if (field.closed)
+            ++pos_;
+        skipToDelimiter();
+        return field;
+    }
+    const std::size_t start = pos_;
+    while (pos_ < data_.size() && data_[pos_] != ',' && !isLineEnd(data_[pos_]))
+        ++pos_;
+    std::size_t end = pos_;
+    while (end > start && data_[end - 1] == ' ')
+        --end;
+    field.text.assign(data_.substr(start, end - start));
+    skipToDelimiter();
+    return field;
+}
+
+} // namespace smssim

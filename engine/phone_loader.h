@@ -1,0 +1,72 @@
+#pragma once
+// Phone definition files (*.bsd): Windows-1252 text read as delimited fields (fields.h).
+//
+// Header, the first ten fields by position:
+//   1 Telefonname        text
+//   2 Zeilenbreite       number: usable line width in pixels, the wrap limit
+//   3 Bildhoehe          number > 0: height of one display picture
+//   4 Dateiendung        text: message file extension with its dot, as ".n51"
+//   5 Hintergrundfarbe   whole number, 32-bit: red in the low byte, then green, blue
+//   6 Displayhoehe       number, 0 < n <= kMaxDisplaySize
+//   7 Displaybreite      number, 0 < n <= kMaxDisplaySize
+//   8 Zeilenhoehe        number: line pitch
+//   9 "Absätze: Ja" allows paragraphs, anything else forbids them
+//  10 "Zeilensprung: Ja" switches word wrap on, anything else off (exact letter case)
+//
+// Glyph section, every further field:
+//   - a field whose first character is a digit is a code field: a whole number 0..255
+//     that starts the glyph of that character and adds it to a character list;
+//   - "S" switches the lists: later codes are special characters;
+//   - any other field is a row field: ":" starts the next pixel row, "#" sets the
+//     pixel at (row, position - 1), "_" clears it, any other character only takes a
+//     position. Breite is the length of the longest row field (so every glyph keeps
+//     one empty column), Hoehe the number of ":". "S" counts as a row field of length 1.
+//   - rows before the first code field belong to code 1; an empty field changes nothing.
+// Limits (inclusive): at most 10 rows and 10 columns per glyph, so a row field is at
+// most 10 characters; row 0 and column 0 are never drawn.
+//
+// A file is checked completely before anything is replaced: a refused file leaves
+// the state as it was.
+
+#include "state.h"
+
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace smssim {
+
+inline constexpr double kMaxDisplaySize = 1000;
+
+// What the main window needs besides the state: the two character lists
+// (Windows-1252 bytes, in file order) and whether the phone allows paragraphs.
+struct PhoneLists {
+    bool absaetzeErlaubt = false;
+    std::string verfuegbar;
+    std::string sonder;
+};
+
+struct PhoneError {
+    std::string datei; // the path as given
+    int zeile = 0;     // 0: the file as a whole
+    std::string grund; // German reason
+    // The German text shown to the user: names the file, the line and the reason.
+    std::string text() const;
+};
+
+using PhoneLoadResult = std::variant<PhoneLists, PhoneError>;
+
+// Empties codes 1..255 (rows and columns 1..10, Breite, Hoehe); code 0 and row 0 and
+// column 0 keep what they hold.
+void ZeichensatzLeeren(GlyphTable& zeichen);
+
+// Reads the file at `path` and, when it passes every check, replaces the phone data
+// and the glyph table of `state` (Absaetze becomes false when the phone forbids
+// paragraphs). On failure `state` is untouched.
+PhoneLoadResult ZeichensatzLaden(Module1& state, const std::string& path);
+
+// The same on file contents already read; `name` is used in error texts.
+PhoneLoadResult ZeichensatzLadenAusDaten(Module1& state, std::string_view data,
+                                         const std::string& name);
+
+} // namespace smssim

@@ -1,0 +1,55 @@
+#pragma once
+// Lays the message out in lines of glyphs as the phone does and draws the picture
+// selected by Bildversatz onto a display surface, dot by dot.
+
+#include "state.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace smssim {
+
+// Logical coordinates: one unit per display pixel, origin at the top left. Points
+// outside the surface are clipped by the surface itself.
+class DisplaySurface {
+  public:
+    virtual ~DisplaySurface() = default;
+    // Fills the whole surface with the colour and erases every dot.
+    virtual void setBackColor(std::int32_t colour) = 0;
+    virtual void setDrawWidth(int width) = 0;
+    // A line from one point to another; from a point to itself it is one dot of the
+    // current draw width.
+    virtual void line(float x1, float y1, float x2, float y2, std::int32_t colour) = 0;
+};
+
+struct RenderResult {
+    std::int32_t bildanzahl = 1;
+    std::size_t laenge = 0; // characters of the message, CR and LF one each
+};
+
+// `text` is the message in Windows-1252 bytes. Reads the phone data, Absaetze and
+// Bildversatz of `state`; writes PosX, PosY and Bildanzahl.
+RenderResult DisplayZeichnen(Module1& state, std::string_view text, DisplaySurface& surface);
+
+void ZeichenZeichnen(const Module1& state, std::int32_t x, float y, std::uint8_t code,
+                     DisplaySurface& surface);
+void PunktZeichnen(double x, std::int32_t y, DisplaySurface& surface);
+
+// The display test pattern: diagonal lines of draw width 1 over 0..Zeilenbreite
+// across and 0..Bildhoehe down.
+void Bildtest(const Module1& state, DisplaySurface& surface);
+
+// Bildversatz of a picture number: -(number - 1) * Bildhoehe, rounded half to even,
+// kept within 32 bits.
+std::int32_t bildversatzFuer(double bildNummer, double bildhoehe);
+
+// The maximum message length typed by the user: a whole or fractional number
+// 0..2147483647. nullopt while it holds no valid number.
+std::optional<double> parseMaximum(std::string_view text);
+
+// The letters-left text: maximum - length, as shortest decimal text.
+std::string lettersLeftText(double maximum, std::size_t length);
+
+} // namespace smssim

@@ -1,0 +1,60 @@
+#pragma once
+// The program-wide state: one object, owned by the application and handed to every
+// window. Members carry the names the windows and procedures use for them.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace smssim {
+
+// One glyph. Pixel (row, column), both 0..10, is entry row + 11 * column of Punkte;
+// non-zero means set. Rows 1..Hoehe and columns 1..Breite are drawn; row 0 and
+// column 0 never are.
+struct ZeichenTyp {
+    std::array<std::int16_t, 121> Punkte{};
+    std::int16_t Hoehe = 0;
+    std::int16_t Breite = 0;
+
+    std::int16_t& punkt(int row, int column) { return Punkte[row + 11 * column]; }
+    std::int16_t punkt(int row, int column) const { return Punkte[row + 11 * column]; }
+};
+
+using GlyphTable = std::array<ZeichenTyp, 256>;
+
+struct Module1 {
+    GlyphTable Zeichen{};
+
+    // Phone data, from the phone definition file.
+    std::string Telefonname; // UTF-8
+    double Zeilenbreite = 0;
+    double Bildhoehe = 0;
+    std::string Dateiendung; // UTF-8, with its dot
+    std::int32_t Hintergrundfarbe = 0; // red in the low byte, then green, then blue
+    double Displayhoehe = 0;
+    double Displaybreite = 0;
+    double Zeilenhoehe = 0;
+    bool Zeilensprung = false;
+
+    // Rendering. Bildversatz and Bildanzahl are 32-bit so that long messages page
+    // past the 16-bit range without overflowing.
+    std::int32_t Bildversatz = 0;
+    std::int32_t PosX = 0;
+    float PosY = 0;
+    std::int32_t Bildanzahl = 0;
+
+    // Message editing.
+    std::int32_t Textlaenge = 0;
+    int AktuellerText = 0; // 0 single-line box, 1 paragraph box
+    bool Absaetze = false;
+
+    // File dialogs. Paths are UTF-8.
+    std::string Dateiname;
+    bool Vorschau = false;
+    std::string OeffnenPfad;
+    std::string OeffnenLaufwerk;
+    std::string SpeichernPfad;
+    std::string SpeichernLaufwerk;
+};
+
+} // namespace smssim

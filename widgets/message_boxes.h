@@ -1,0 +1,31 @@
+#pragma once
+// The one seam through which every window asks the user a question or tells of an
+// error, so that tests answer message boxes without a person.
+
+#include <QMessageBox>
+#include <QString>
+
+class QWidget;
+
+namespace smssim {
+
+class MessageBoxes {
+  public:
+    enum class Icon { None, Critical, Question, Exclamation };
+    enum class Buttons { Ok, OkCancel, YesNo };
+    enum class Answer { Ok, Cancel, Yes, No };
+
+    virtual ~MessageBoxes() = default;
+    // A modal message box; the first button (OK or Yes) is the default button.
+    virtual Answer ask(QWidget* parent, const QString& text, const QString& caption,
+                       Buttons buttons, Icon icon) = 0;
+};
+
+// Real QMessageBox with German button texts ("Ja", "Nein", "OK", "Abbrechen").
+class QtMessageBoxes : public MessageBoxes {
+  public:
+    Answer ask(QWidget* parent, const QString& text, const QString& caption, Buttons buttons,
+               Icon icon) override;
+};
+
+} // namespace smssim
