@@ -3,7 +3,9 @@
 namespace smssim {
 
 namespace {
-bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool isLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
 } // namespace
 
 void FieldReader::skipLineEnd() {
@@ -34,8 +36,8 @@ Field FieldReader::next() {
         field.quoted = true;
         const std::size_t start = ++pos_;
         while (pos_ < data_.size() && data_[pos_] != '"') {
-            if (data_[pos_] == '\n' || (data_[pos_] == '\r' && (pos_ + 1 >= data_.size() ||
-                                                                 data_[pos_ + 1] != '\n')))
+            if (data_[pos_] == '\n' ||
+                (data_[pos_] == '\r' && (pos_ + 1 >= data_.size() || data_[pos_ + 1] != '\n')))
                 ++line_;
             ++pos_;
         }

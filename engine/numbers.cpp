@@ -8,7 +8,9 @@ namespace smssim {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Checks the grammar first: from_chars alone would accept "inf", "nan" and hex.
 bool isDecimalNumber(std::string_view t) {
@@ -66,10 +68,16 @@ std::optional<double> parseNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
-double roundHalfEven(double value) { return std::nearbyint(value); }
+double roundHalfEven(double value) {
+    return std::nearbyint(value);
+}
 
-std::optional<std::int16_t> toInteger(double value) { return toWhole<std::int16_t>(value); }
-std::optional<std::int32_t> toLong(double value) { return toWhole<std::int32_t>(value); }
+std::optional<std::int16_t> toInteger(double value) {
+    return toWhole<std::int16_t>(value);
+}
+std::optional<std::int32_t> toLong(double value) {
+    return toWhole<std::int32_t>(value);
+}
 
 std::string numberToText(double value) {
     if (value == 0)

@@ -29,7 +29,7 @@ struct Module1 {
     std::string Telefonname; // UTF-8
     double Zeilenbreite = 0;
     double Bildhoehe = 0;
-    std::string Dateiendung; // UTF-8, with its dot
+    std::string Dateiendung;           // UTF-8, with its dot
     std::int32_t Hintergrundfarbe = 0; // red in the low byte, then green, then blue
     double Displayhoehe = 0;
     double Displaybreite = 0;

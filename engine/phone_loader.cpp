@@ -1,0 +1,263 @@
+#include "phone_loader.h"
+
+#include "cp1252.h"
+#include "fields.h"
+#include "numbers.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <sys/stat.h>
+
+namespace smssim {
+
+namespace {
+
+// "Absätze: Ja" in Windows-1252.
+constexpr std::string_view kAbsaetzeJa = "Abs\xE4tze: Ja";
+constexpr std::string_view kZeilensprungJa = "Zeilensprung: Ja";
+constexpr int kMaxRows = 10;
+constexpr int kMaxRowField = 10;
+
+struct Refusal {
+    int line;
+    std::string reason;
+};
+
+// Everything a file supplies, built completely before the state is touched.
+struct Parsed {
+    std::string telefonname;
+    double zeilenbreite = 0, bildhoehe = 0, displayhoehe = 0, displaybreite = 0;
+    double zeilenhoehe = 0;
+    std::string dateiendung;
+    std::int32_t hintergrundfarbe = 0;
+    bool zeilensprung = false;
+    PhoneLists lists;
+    GlyphTable zeichen;
+};
+
+std::string quoted(std::string_view cp1252) {
+    return "„" + cp1252ToUtf8(cp1252) + "“";
+}
+
+class Parser {
+  public:
+    Parser(std::string_view data, const GlyphTable& previous) : reader_(data) {
+        out_.zeichen = previous;
+    }
+
+    std::optional<Refusal> run();
+    Parsed& result() { return out_; }
+
+  private:
+    std::optional<Refusal> header();
+    std::optional<Refusal> number(const char* what, const Field& f, double& into);
+    std::optional<Refusal> glyphs();
+    std::optional<Refusal> rowField(const Field& f);
+    std::optional<Refusal> codeField(const Field& f);
+    std::optional<Refusal> storeCounts(int line);
+
+    FieldReader reader_;
+    Parsed out_;
+    int code_ = 1;
+    int rows_ = 0;
+    int width_ = 0;
+    bool special_ = false;
+    int lastLine_ = 1;
+};
+
+std::optional<Refusal> Parser::number(const char* what, const Field& f, double& into) {
+    const auto value = parseNumber(f.text);
+    if (!value)
+        return Refusal{f.line, std::string(what) + ": " + quoted(f.text) + " ist keine Zahl"};
+    into = *value;
+    return std::nullopt;
+}
+
+std::optional<Refusal> Parser::header() {
+    static constexpr const char* kNames[] = {
+        "Telefonname", "Zeilenbreite",  "Bildhöhe",   "Dateiendung", "Hintergrundfarbe",
+        "Displayhöhe", "Displaybreite", "Zeilenhöhe", "Absätze",     "Zeilensprung"};
+    Field f[10];
+    for (int i = 0; i < 10; ++i) {
+        if (reader_.atEnd())
+            return Refusal{lastLine_, std::string("Die Datei endet vor dem Feld ") + kNames[i] +
+                                          " (Feld " + std::to_string(i + 1) + " von 10)"};
+        f[i] = reader_.next();
+        lastLine_ = f[i].line;
+    }
+    out_.telefonname = cp1252ToUtf8(f[0].text);
+    out_.dateiendung = cp1252ToUtf8(f[3].text);
+    const std::pair<int, double*> numeric[] = {{1, &out_.zeilenbreite},
+                                               {2, &out_.bildhoehe},
+                                               {5, &out_.displayhoehe},
+                                               {6, &out_.displaybreite},
+                                               {7, &out_.zeilenhoehe}};
+    for (const auto& [index, into] : numeric)
+        if (auto r = number(kNames[index], f[index], *into))
+            return r;
+    double colour = 0;
+    if (auto r = number(kNames[4], f[4], colour))
+        return r;
+    const auto colourLong = toLong(colour);
+    if (!colourLong)
+        return Refusal{f[4].line, "Hintergrundfarbe: " + quoted(f[4].text) +
+                                      " liegt außerhalb des 32-Bit-Bereichs"};
+    out_.hintergrundfarbe = *colourLong;
+    if (out_.bildhoehe <= 0)
+        return Refusal{f[2].line, "Bildhöhe muss größer als 0 sein"};
+    for (int index : {5, 6}) {
+        const double v = index == 5 ? out_.displayhoehe : out_.displaybreite;
+        if (v <= 0 || v > kMaxDisplaySize)
+            return Refusal{f[index].line, std::string(kNames[index]) +
+                                              " muss größer als 0 und höchstens " +
+                                              numberToText(kMaxDisplaySize) + " sein"};
+    }
+    out_.lists.absaetzeErlaubt = f[8].text == kAbsaetzeJa;
+    out_.zeilensprung = f[9].text == kZeilensprungJa;
+    return std::nullopt;
+}
+
+std::optional<Refusal> Parser::storeCounts(int line) {
+    if (rows_ > kMaxRows)
+        return Refusal{line, "Das Zeichen " + std::to_string(code_) + " hat " +
+                                 std::to_string(rows_) + " Zeilen, höchstens " +
+                                 std::to_string(kMaxRows) + " sind erlaubt"};
+    auto& glyph = out_.zeichen[code_];
+    glyph.Breite = static_cast<std::int16_t>(width_);
+    glyph.Hoehe = static_cast<std::int16_t>(rows_);
+    return std::nullopt;
+}
+
+std::optional<Refusal> Parser::rowField(const Field& f) {
+    const int length = static_cast<int>(f.text.size());
+    if (length > kMaxRowField)
+        return Refusal{f.line, "Die Pixelzeile " + quoted(f.text) + " hat " +
+                                   std::to_string(length) + " Zeichen, höchstens " +
+                                   std::to_string(kMaxRowField) + " sind erlaubt"};
+    for (int p = 1; p <= length; ++p) {
+        const char c = f.text[p - 1];
+        if (c == ':') {
+            ++rows_;
+        } else if (c == '#' || c == '_') {
+            if (rows_ > kMaxRows)
+                return Refusal{f.line, "Pixel in Zeile " + std::to_string(rows_) +
+                                           " des Zeichens " + std::to_string(code_) +
+                                           ", höchstens " + std::to_string(kMaxRows) +
+                                           " Zeilen sind erlaubt"};
+            out_.zeichen[code_].punkt(rows_, p - 1) = c == '#' ? -1 : 0;
+        }
+    }
+    if (length >= width_)
+        width_ = length;
+    return std::nullopt;
+}
+
+std::optional<Refusal> Parser::codeField(const Field& f) {
+    const auto value = parseNumber(f.text);
+    if (!value)
+        return Refusal{f.line, "Zeichencode " + quoted(f.text) + " ist keine Zahl"};
+    if (*value != roundHalfEven(*value) || *value < 0 || *value > 255)
+        return Refusal{f.line,
+                       "Zeichencode " + quoted(f.text) + " ist keine ganze Zahl von 0 bis 255"};
+    if (auto r = storeCounts(f.line))
+        return r;
+    rows_ = 0;
+    width_ = 0;
+    code_ = static_cast<int>(*value);
+    (special_ ? out_.lists.sonder : out_.lists.verfuegbar) += static_cast<char>(code_);
+    return std::nullopt;
+}
+
+std::optional<Refusal> Parser::glyphs() {
+    while (!reader_.atEnd()) {
+        const Field f = reader_.next();
+        lastLine_ = f.line;
+        if (f.quoted && !f.closed)
+            return Refusal{f.line, "Das Anführungszeichen wird nicht geschlossen"};
+        if (f.text == "S")
+            special_ = true;
+        const bool digit = !f.text.empty() && f.text[0] >= '0' && f.text[0] <= '9';
+        if (auto r = digit ? codeField(f) : rowField(f))
+            return r;
+    }
+    return storeCounts(lastLine_);
+}
+
+std::optional<Refusal> Parser::run() {
+    if (auto r = header())
+        return r;
+    ZeichensatzLeeren(out_.zeichen);
+    return glyphs();
+}
+
+std::optional<std::string> readWholeFile(const std::string& path, std::string& data) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return errno == ENOENT
+                   ? "Die Datei wurde nicht gefunden"
+                   : std::string("Die Datei kann nicht gelesen werden: ") + std::strerror(errno);
+    if (S_ISDIR(info.st_mode))
+        return "Das ist ein Ordner, keine Datei";
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::string("Die Datei kann nicht geöffnet werden: ") + std::strerror(errno);
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    if (in.bad())
+        return "Die Datei kann nicht gelesen werden";
+    data = std::move(buffer).str();
+    return std::nullopt;
+}
+
+} // namespace
+
+std::string PhoneError::text() const {
+    std::string out = "Die Zeichensatzdatei „" + datei + "“ kann nicht geladen werden.\n";
+    if (zeile > 0)
+        out += "Zeile " + std::to_string(zeile) + ": ";
+    return out + grund + ".";
+}
+
+void ZeichensatzLeeren(GlyphTable& zeichen) {
+    for (int code = 1; code <= 255; ++code) {
+        auto& glyph = zeichen[code];
+        for (int row = 1; row <= 10; ++row)
+            for (int column = 1; column <= 10; ++column)
+                glyph.punkt(row, column) = 0;
+        glyph.Breite = 0;
+        glyph.Hoehe = 0;
+    }
+}
+
+PhoneLoadResult ZeichensatzLadenAusDaten(Module1& state, std::string_view data,
+                                         const std::string& name) {
+    Parser parser(data, state.Zeichen);
+    if (auto refusal = parser.run())
+        return PhoneError{name, refusal->line, refusal->reason};
+    Parsed& p = parser.result();
+    state.Telefonname = std::move(p.telefonname);
+    state.Zeilenbreite = p.zeilenbreite;
+    state.Bildhoehe = p.bildhoehe;
+    state.Dateiendung = std::move(p.dateiendung);
+    state.Hintergrundfarbe = p.hintergrundfarbe;
+    state.Displayhoehe = p.displayhoehe;
+    state.Displaybreite = p.displaybreite;
+    state.Zeilenhoehe = p.zeilenhoehe;
+    state.Zeilensprung = p.zeilensprung;
+    if (!p.lists.absaetzeErlaubt)
+        state.Absaetze = false;
+    state.Zeichen = p.zeichen;
+    return std::move(p.lists);
+}
+
+PhoneLoadResult ZeichensatzLaden(Module1& state, const std::string& path) {
+    std::string data;
+    if (auto reason = readWholeFile(path, data))
+        return PhoneError{path, 0, *reason};
+    return ZeichensatzLadenAusDaten(state, data, path);
+}
+
+} // namespace smssim

@@ -1,0 +1,135 @@
+#include "renderer.h"
+
+#include "numbers.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace smssim {
+
+namespace {
+
+constexpr std::uint8_t kSpace = 32;
+constexpr std::uint8_t kCr = 13;
+constexpr std::uint8_t kLf = 10;
+
+std::uint8_t codeAt(std::string_view text, std::size_t i) {
+    return static_cast<std::uint8_t>(text[i]);
+}
+
+// Line pitch added in double precision, stored back as a single float, as the layout
+// has always counted.
+float nextLine(float posY, double zeilenhoehe) {
+    return static_cast<float>(static_cast<double>(posY) + zeilenhoehe);
+}
+
+// Width of the word after the space at `i`: up to the next space or CR (not LF).
+std::int64_t wordWidth(const Module1& s, std::string_view text, std::size_t i) {
+    std::int64_t width = 0;
+    for (std::size_t j = i + 1; j < text.size(); ++j) {
+        const std::uint8_t c = codeAt(text, j);
+        if (c == kSpace || c == kCr)
+            break;
+        width += s.Zeichen[c].Breite;
+    }
+    return width;
+}
+
+std::int32_t toY(double y) {
+    const double r = roundHalfEven(y);
+    if (r < std::numeric_limits<std::int32_t>::min())
+        return std::numeric_limits<std::int32_t>::min();
+    if (r > std::numeric_limits<std::int32_t>::max())
+        return std::numeric_limits<std::int32_t>::max();
+    return static_cast<std::int32_t>(r);
+}
+
+} // namespace
+
+RenderResult DisplayZeichnen(Module1& s, std::string_view text, DisplaySurface& surface) {
+    surface.setBackColor(s.Hintergrundfarbe);
+    // 64-bit while laying out: a long line of wide glyphs must not wrap around.
+    std::int64_t posX = 0;
+    float posY = static_cast<float>(s.Bildversatz);
+    const std::size_t n = text.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::uint8_t ch = codeAt(text, i);
+        const std::int64_t w = s.Zeichen[ch].Breite;
+        // At the last character the test looks at that character itself, so a CR at
+        // the very end never breaks.
+        const std::uint8_t following = i + 1 < n ? codeAt(text, i + 1) : ch;
+        if (s.Absaetze && ch == kCr && following == kLf) {
+            posY = nextLine(posY, s.Zeilenhoehe);
+            posX = 0;
+        }
+        if (s.Zeilensprung && ch == kSpace) {
+            const std::int64_t word = wordWidth(s, text, i) + 3;
+            if (static_cast<double>(posX + word) > s.Zeilenbreite) {
+                posY = nextLine(posY, s.Zeilenhoehe);
+                // The space is laid out before the left edge so the word starts at 0.
+                posX = -s.Zeichen[kSpace].Breite;
+            }
+        }
+        if (static_cast<double>(posX + w) > s.Zeilenbreite) {
+            posY = nextLine(posY, s.Zeilenhoehe);
+            posX = 0;
+        }
+        if (posY >= 0 && static_cast<double>(posY) < s.Bildhoehe)
+            ZeichenZeichnen(s, static_cast<std::int32_t>(posX), posY, ch, surface);
+        posX += w;
+    }
+    s.PosX = static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        posX, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+    s.PosY = posY;
+    const float distance = posY - static_cast<float>(s.Bildversatz);
+    const double pictures = std::trunc(static_cast<double>(distance) / s.Bildhoehe) + 1;
+    s.Bildanzahl = static_cast<std::int32_t>(
+        std::clamp(pictures, static_cast<double>(std::numeric_limits<std::int32_t>::min()),
+                   static_cast<double>(std::numeric_limits<std::int32_t>::max())));
+    return {s.Bildanzahl, n};
+}
+
+void ZeichenZeichnen(const Module1& s, std::int32_t x, float y, std::uint8_t code,
+                     DisplaySurface& surface) {
+    const ZeichenTyp& glyph = s.Zeichen[code];
+    for (int c = 1; c <= glyph.Breite; ++c)
+        for (int r = 1; r <= glyph.Hoehe; ++r)
+            if (glyph.punkt(r, c) != 0)
+                PunktZeichnen(static_cast<double>(x) + c, toY(static_cast<double>(y) + r), surface);
+}
+
+void PunktZeichnen(double x, std::int32_t y, DisplaySurface& surface) {
+    surface.setDrawWidth(2);
+    const auto fx = static_cast<float>(x);
+    const auto fy = static_cast<float>(y);
+    surface.line(fx, fy, fx, fy, 0);
+}
+
+void Bildtest(const Module1& s, DisplaySurface& surface) {
+    surface.setDrawWidth(1);
+    // Lines past the display's edge would only be clipped: stop there.
+    const double right = std::min(s.Zeilenbreite, s.Displaybreite + 1);
+    const double bottom = std::min(s.Bildhoehe, s.Displayhoehe + 1);
+    for (double x = 0; x <= right; x += 1)
+        for (double y = 0; y <= bottom; y += 1)
+            surface.line(static_cast<float>(x), static_cast<float>(y), static_cast<float>(x + 1),
+                         static_cast<float>(y + 1), 0);
+}
+
+std::int32_t bildversatzFuer(double bildNummer, double bildhoehe) {
+    return toY(-((bildNummer - 1) * bildhoehe));
+}
+
+std::optional<double> parseMaximum(std::string_view text) {
+    const auto value = parseNumber(text);
+    if (!value || *value < 0 || !toLong(*value))
+        return std::nullopt;
+    return value;
+}
+
+std::string lettersLeftText(double maximum, std::size_t length) {
+    return numberToText(maximum - static_cast<double>(length));
+}
+
+} // namespace smssim
