@@ -2,6 +2,8 @@
 
 #include "cp1252.h"
 
+#include <QList>
+
 namespace smssim {
 
 QString fromCp1252(std::string_view bytes) {

@@ -14,13 +14,13 @@ const std::string kData = SMSSIM_TEST_DATA;
 const std::string kMini = kData + "/phones/mini.bsd";
 const std::string kNoWrap = kData + "/phones/mini-nowrap.bsd";
 
-struct Run {
+struct CliRun {
     int status;
     std::string out;
     std::string err;
 };
 
-Run run(const std::vector<std::string>& args) {
+CliRun run(const std::vector<std::string>& args) {
     std::ostringstream out, err;
     auto parsed = parseRenderArguments(args);
     if (auto* usage = std::get_if<std::string>(&parsed))
@@ -47,7 +47,7 @@ class GoldenOutput : public ::testing::TestWithParam<Golden> {};
 
 // SMSSIM_UPDATE_GOLDEN=1 rewrites the expected files; review the diff before committing.
 TEST_P(GoldenOutput, MatchesTheExpectedFile) {
-    const Run r = run(GetParam().args);
+    const CliRun r = run(GetParam().args);
     ASSERT_EQ(r.status, kExitOk) << r.err;
     const std::string path = kData + "/golden/" + GetParam().name + ".txt";
     if (std::getenv("SMSSIM_UPDATE_GOLDEN"))
@@ -80,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST(RenderCli, CountsAndLineEnds) {
-    const Run r = run({"--phone", kMini, "--paragraphs", "--text", "A\nB", "--max-length", "3"});
+    const CliRun r = run({"--phone", kMini, "--paragraphs", "--text", "A\nB", "--max-length", "3"});
     ASSERT_EQ(r.status, kExitOk) << r.err;
     EXPECT_EQ(r.out.substr(0, r.out.find('\n', r.out.find('\n') + 1) + 1),
               "Bildanzahl: 1\nVerbleibende Buchstaben: -1\n")
@@ -98,14 +98,14 @@ TEST(RenderCli, RefusesWrongArgumentsWithStatusTwo) {
              {"--text", "a", "--text-file", "b"},
              {"--text"},
              {"--phone", kNoWrap, "--paragraphs", "--text", "a"}}) {
-        const Run r = run(args);
+        const CliRun r = run(args);
         EXPECT_EQ(r.status, kExitUsage) << args.back();
         EXPECT_FALSE(r.err.empty());
     }
 }
 
 TEST(RenderCli, RefusesUnusableFilesAndTextsWithStatusOne) {
-    Run r = run({"--phone", kData + "/phones-bad/code-256.bsd", "--text", "a"});
+    CliRun r = run({"--phone", kData + "/phones-bad/code-256.bsd", "--text", "a"});
     EXPECT_EQ(r.status, kExitUnusable);
     EXPECT_NE(r.err.find("code-256.bsd"), std::string::npos);
     r = run({"--phone", kMini, "--text-file", kData + "/nowhere.txt"});
@@ -119,7 +119,7 @@ TEST(RenderCli, RefusesUnusableFilesAndTextsWithStatusOne) {
 }
 
 TEST(RenderCli, DrawsThePngAsTheWindowDoes) {
-    const Run r = run({"--phone", kMini, "--text", "B", "--format", "png"});
+    const CliRun r = run({"--phone", kMini, "--text", "B", "--format", "png"});
     ASSERT_EQ(r.status, kExitOk) << r.err;
     QImage image;
     ASSERT_TRUE(image.loadFromData(reinterpret_cast<const uchar*>(r.out.data()),
