@@ -1,6 +1,8 @@
 #pragma once
 // Where the default phone definition is looked for: the working directory first, then
-// the installed data folder, so the program starts from anywhere.
+// the data folder beside the running program (../share/smssim/phones, which holds for
+// an install and for the build tree alike), then the configured data folder, so the
+// program starts from anywhere.
 
 #include <string>
 #include <vector>
@@ -8,6 +10,9 @@
 namespace smssim {
 
 inline constexpr const char* kDefaultPhoneFile = "Nokia 5110.bsd";
+
+// The phones folder relative to the running program, or "" when it cannot be told.
+std::string programDataDir();
 
 // The candidate paths in lookup order; `dataDir` may be empty.
 std::vector<std::string> defaultPhoneCandidates(const std::string& dataDir);
