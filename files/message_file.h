@@ -1,0 +1,68 @@
+#pragma once
+// Message files: the text of one message, one character per line, stored back to front.
+//
+//  - Line k holds the Windows-1252 code of the k-th character counted from the end, as
+//    decimal ASCII digits without sign, leading zeros or blanks; every line ends with
+//    CR LF. A message of N characters is N lines; the empty message is a 0-byte file.
+//  - A paragraph break (CR LF) is two characters like any other, so it is stored as the
+//    lines 10 and 13.
+//  - Reading takes delimited fields (fields.h): commas separate fields as well as line
+//    ends, blanks before a field are skipped, a fraction is rounded half to even.
+//    Empty and blank fields are skipped. A field that is no number, or a number outside
+//    0..255, refuses the whole file.
+//
+// Errors are returned, never thrown. Saving goes through a temporary file beside the
+// target that is renamed over it, so a failed save leaves an existing file as it was.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <sys/types.h>
+#include <variant>
+
+namespace smssim {
+
+struct MessageFileError {
+    enum class Operation { Lesen, Schreiben };
+    Operation vorgang = Operation::Lesen;
+    std::string datei; // the path as given (UTF-8)
+    int zeile = 0;     // 0: the file as a whole
+    std::string grund; // German reason (UTF-8)
+    // The German text shown to the user: names the file, the line and the reason.
+    std::string text() const;
+};
+
+// The message as Windows-1252 bytes, or why the file cannot be read.
+using MessageReadResult = std::variant<std::string, MessageFileError>;
+
+// The system calls the writer makes; tests substitute one that fails part of the way.
+class FileSystemCalls {
+  public:
+    virtual ~FileSystemCalls() = default;
+    virtual int open(const char* path, int flags, mode_t mode);
+    virtual ssize_t write(int fd, const void* data, std::size_t size);
+    virtual int fsync(int fd);
+    virtual int close(int fd);
+    virtual int rename(const char* from, const char* to);
+};
+
+FileSystemCalls& realFileSystemCalls();
+
+// The file contents for `text` (Windows-1252 bytes).
+std::string messageFileBytes(std::string_view text);
+
+// The message in `data`; `name` is used in error texts.
+MessageReadResult NachrichtLesenAusDaten(std::string_view data, const std::string& name);
+
+MessageReadResult NachrichtLesen(const std::string& path);
+
+// Writes `text` (Windows-1252 bytes) to `path`, replacing an existing file only when
+// the new contents are complete on disk.
+std::optional<MessageFileError> NachrichtSchreiben(const std::string& path, std::string_view text,
+                                                   FileSystemCalls& calls = realFileSystemCalls());
+
+// German description of an errno value.
+std::string germanErrorReason(int error);
+
+} // namespace smssim
