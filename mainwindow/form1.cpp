@@ -1,0 +1,449 @@
+#include "form1.h"
+
+#include "app_icon.h"
+#include "default_phone.h"
+#include "display_picture.h"
+#include "form4.h"
+#include "layout_twips.h"
+#include "lcd_image.h"
+#include "numbers.h"
+#include "phone_loader.h"
+#include "renderer.h"
+#include "text_codec.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <limits>
+
+namespace smssim {
+
+namespace {
+
+constexpr int kClientWidthTwips = 7905;
+constexpr int kClientHeightTwips = 6300;
+// The window's outer width, by which Bild1 is centred, counts the frame of a standard
+// window too: 4 pixels on either side.
+constexpr int kOuterFrameTwips = 120;
+constexpr int kBild1TopTwips = 480;
+
+const QString kInfoText =
+    QStringLiteral("SMS-Simulator, ein Programm des smssim-Projekts "
+                   "(Fehler bitte im Issue-Tracker des smssim-Projekts melden)");
+
+QFont font825(const QString& family) {
+    QFont font(family);
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+template <typename W> W* named(W* widget, const char* name, QRect geometry) {
+    widget->setObjectName(QString::fromUtf8(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
+    auto* l = named(new QLabel(caption, parent), name, geometry);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return l;
+}
+
+std::string removeParagraphBreaks(const std::string& text) {
+    std::string joined;
+    joined.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        else
+            joined += text[i];
+    }
+    return joined;
+}
+
+} // namespace
+
+Form1::Form1(Module1& state, MessageBoxes& boxes, std::string dataDir, QWidget* parent)
+    : QMainWindow(parent), state_(state), boxes_(boxes), dataDir_(std::move(dataDir)) {
+    // Order is critical: the tab order and the handlers need every control built.
+    buildControls();
+    buildMenu();
+    buildTabOrder();
+    connectHandlers();
+    centreOnScreen();
+    choosePhone_ = [this] {
+        return QFileDialog::getOpenFileName(this, QStringLiteral("Zeichensatz laden"), QString(),
+                                            QStringLiteral("Zeichensatz - Dateien (*.bsd)"))
+            .toStdString();
+    };
+}
+
+void Form1::buildControls() {
+    setObjectName(QStringLiteral("Form1"));
+    setFont(font825(QStringLiteral("Arial")));
+    setWindowIcon(appIcon());
+    const QFont sansSerif = font825(QStringLiteral("MS Sans Serif"));
+
+    client_ = new QWidget(this);
+    client_->setFixedSize(layout::pixels(kClientWidthTwips), layout::pixels(kClientHeightTwips));
+    setCentralWidget(client_);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    bild1_ = named(new DisplayPicture(client_), "Bild1", layout::rect(1320, 480, 5055, 2775));
+    bild1_->setToolTip(QStringLiteral("Simuliert das Handydisplay"));
+    bild1_->setFocusPolicy(Qt::TabFocus);
+    bild1_->resizeDisplay(bild1_->size(), bild1_->width(), bild1_->height());
+
+    label6_ =
+        label(client_, "Label6", QStringLiteral("SMS - Text:"), layout::rect(240, 3600, 975, 255));
+
+    // Element i of the control array Text1 is the widget named "Text1_i".
+    const QRect messageRect = layout::rect(240, 3840, 4095, 615);
+    text1_[0] = new MessageBoxText(MessageBoxText::Kind::SingleLine, client_);
+    text1_[1] = new MessageBoxText(MessageBoxText::Kind::MultiLine, client_);
+    named(text1_[0]->widget(), "Text1_0", messageRect);
+    named(text1_[1]->widget(), "Text1_1", messageRect);
+    text1_[0]->setObjectName(QStringLiteral("Text1_0"));
+    text1_[1]->setObjectName(QStringLiteral("Text1_1"));
+    for (auto* box : text1_)
+        box->setMaxLength(160);
+    QPalette black = text1_[1]->widget()->palette();
+    black.setColor(QPalette::Text, Qt::black);
+    text1_[1]->widget()->setPalette(black);
+    text1_[1]->widget()->hide();
+
+    label4_ = label(client_, "Label4", QStringLiteral("Verfügbare Zeichen:"),
+                    layout::rect(4680, 3600, 1575, 255));
+    label4_->setFont(sansSerif);
+    text3_ = named(new QPlainTextEdit(client_), "Text3", layout::rect(4680, 3840, 2895, 975));
+    text3_->setFont(sansSerif);
+    text3_->setTabChangesFocus(true);
+
+    frame1_ = named(new QGroupBox(QStringLiteral("Anzeige:"), client_), "Frame1",
+                    layout::rect(240, 4560, 4095, 855));
+    label7_ =
+        label(frame1_, "Label7", QStringLiteral("Bild Nr.:"), layout::rect(1320, 240, 615, 255));
+    text6_ = named(new QLineEdit(QStringLiteral("1"), frame1_), "Text6",
+                   layout::rect(1920, 240, 495, 315));
+    text6_->setReadOnly(true);
+    command2_ = named(new QPushButton(QStringLiteral("-"), frame1_), "Command2",
+                      layout::rect(1920, 600, 255, 165));
+    command1_ = named(new QPushButton(QStringLiteral("+"), frame1_), "Command1",
+                      layout::rect(2160, 600, 255, 165));
+    for (auto* small : {command1_, command2_})
+        small->setStyleSheet(QStringLiteral("padding: 0px"));
+
+    label5_ = label(client_, "Label5", QStringLiteral("Sonderzeichen (z.T. nicht sendbar):"),
+                    layout::rect(4680, 4920, 2775, 255));
+    text4_ = named(new QLineEdit(client_), "Text4", layout::rect(4680, 5160, 2895, 975));
+
+    label1_ = label(client_, "Label1", QStringLiteral("Maximale Nachrichtenlänge:"),
+                    layout::rect(240, 5520, 2175, 255));
+    label1_->setFont(sansSerif);
+    text2_ = named(new QLineEdit(QStringLiteral("160"), client_), "Text2",
+                   layout::rect(2520, 5520, 495, 285));
+    text2_->setFont(sansSerif);
+    check1_ = named(new QCheckBox(QStringLiteral("Absätze"), client_), "Check1",
+                    layout::rect(3360, 5520, 975, 255));
+    check1_->hide();
+    label2_ = label(client_, "Label2", QStringLiteral("Verbleibende Buchstaben:"),
+                    layout::rect(240, 5880, 1935, 255));
+    label2_->setFont(sansSerif);
+    label3_ = label(client_, "Label3", QStringLiteral("160"), layout::rect(2520, 5880, 495, 255));
+    label3_->setFont(sansSerif);
+
+    text2_->setFocus();
+}
+
+void Form1::buildMenu() {
+    auto* datei = menuBar()->addMenu(QStringLiteral("&Datei"));
+    datei->setObjectName(QStringLiteral("Datei"));
+    zeichensatz_ = datei->addAction(QStringLiteral("&Zeichensatz laden"));
+    zeichensatz_->setObjectName(QStringLiteral("Zeichensatz"));
+    beenden_ = datei->addAction(QStringLiteral("&Beenden"));
+    beenden_->setObjectName(QStringLiteral("Beenden"));
+    beenden_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+
+    auto* textnachricht = menuBar()->addMenu(QStringLiteral("&Textnachricht"));
+    textnachricht->setObjectName(QStringLiteral("Textnachricht"));
+    oeffnen_ = textnachricht->addAction(QStringLiteral("&Öffnen.."));
+    oeffnen_->setObjectName(QStringLiteral("Öffnen"));
+    oeffnen_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    speichern_ = textnachricht->addAction(QStringLiteral("&Speichern unter.."));
+    speichern_->setObjectName(QStringLiteral("Speichern"));
+    speichern_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    annimieren_ = textnachricht->addAction(QStringLiteral("&Annimieren.."));
+    annimieren_->setObjectName(QStringLiteral("Annimieren"));
+    annimieren_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+
+    info_ = menuBar()->addAction(QStringLiteral("&Info"));
+    info_->setObjectName(QStringLiteral("Info"));
+}
+
+void Form1::buildTabOrder() {
+    // By tab index; labels and the frame take no focus and are left out.
+    QWidget* order[] = {text2_,
+                        text3_,
+                        text4_,
+                        bild1_,
+                        check1_,
+                        text6_,
+                        command2_,
+                        command1_,
+                        text1_[0]->widget(),
+                        text1_[1]->widget()};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
+}
+
+void Form1::connectHandlers() {
+    for (int i = 0; i < 2; ++i) {
+        connect(text1_[i], &MessageBoxText::changed, this, [this, i] { Text1_Change(i); });
+        connect(text1_[i], &MessageBoxText::doubleClicked, this, [this, i] { Text1_DblClick(i); });
+    }
+    connect(text2_, &QLineEdit::textChanged, this, &Form1::Text2_Change);
+    connect(check1_, &QCheckBox::clicked, this, &Form1::Check1_Click);
+    connect(command1_, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(command2_, &QPushButton::clicked, this, &Form1::Command2_Click);
+    frame1_->installEventFilter(this);
+
+    connect(zeichensatz_, &QAction::triggered, this, &Form1::Zeichensatz_Click);
+    connect(beenden_, &QAction::triggered, this, &Form1::Beenden_Click);
+    connect(oeffnen_, &QAction::triggered, this, &Form1::Öffnen_Click);
+    connect(speichern_, &QAction::triggered, this, &Form1::Speichern_Click);
+    connect(annimieren_, &QAction::triggered, this, &Form1::Annimieren_Click);
+    connect(info_, &QAction::triggered, this, &Form1::Info_Click);
+
+    // Text boxes claim Ctrl+X, Ctrl+A and others for themselves; the menu's shortcuts act
+    // in the whole window.
+    for (QWidget* box : {text1_[0]->widget(), text1_[1]->widget(), static_cast<QWidget*>(text2_),
+                         static_cast<QWidget*>(text3_), static_cast<QWidget*>(text4_),
+                         static_cast<QWidget*>(text6_)})
+        box->installEventFilter(this);
+}
+
+void Form1::centreOnScreen() {
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        move(available.center() - QPoint(width() / 2, height() / 2));
+    }
+}
+
+bool Form1::Form_Load() {
+    const QString hint = QStringLiteral("Bitte eine andere Telefondefinition (*.bsd) wählen.");
+    std::string path = findDefaultPhone(dataDir_);
+    while (!applyPhone(path, hint)) {
+        path = choosePhone_ ? choosePhone_() : std::string();
+        if (path.empty())
+            return false;
+    }
+    state_.PosY = 1.0f;
+    state_.PosX = 1;
+    state_.Absaetze = false;
+    state_.AktuellerText = 0;
+    bild1_->surface().setBackColor(state_.Hintergrundfarbe);
+    bild1_->update();
+    return true;
+}
+
+bool Form1::loadPhone(const std::string& path) {
+    return applyPhone(path, QString());
+}
+
+bool Form1::applyPhone(const std::string& path, const QString& hint) {
+    const PhoneLoadResult result = ZeichensatzLaden(state_, path);
+    if (const auto* error = std::get_if<PhoneError>(&result)) {
+        QString text = QString::fromStdString(error->text());
+        if (!hint.isEmpty())
+            text += QStringLiteral("\n\n") + hint;
+        boxes_.ask(this, text, QStringLiteral("Achtung"), MessageBoxes::Buttons::Ok,
+                   MessageBoxes::Icon::Exclamation);
+        return false;
+    }
+    const auto& lists = std::get<PhoneLists>(result);
+    text3_->setPlainText(fromCp1252(lists.verfuegbar));
+    text4_->setText(fromCp1252(lists.sonder));
+    check1_->setVisible(lists.absaetzeErlaubt);
+    setWindowTitle(QStringLiteral("Simulator für:  ") + QString::fromStdString(state_.Telefonname));
+
+    // Sized from the display's pixel counts, centred by the window's outer width, and
+    // scaled so that one logical unit is one display pixel.
+    const QSize size = displayPictureSize(state_);
+    const double outerWidth = kClientWidthTwips + kOuterFrameTwips;
+    bild1_->move(layout::pixels((outerWidth - size.width() * kTwipsPerPixel) / 2),
+                 layout::pixels(kBild1TopTwips));
+    bild1_->resizeDisplay(size, state_.Displaybreite, state_.Displayhoehe);
+    return true;
+}
+
+MessageBoxText& Form1::currentBox() {
+    return *text1_[state_.AktuellerText == 1 ? 1 : 0];
+}
+
+const MessageBoxText& Form1::currentBox() const {
+    return *text1_[state_.AktuellerText == 1 ? 1 : 0];
+}
+
+const std::string& Form1::messageText() const {
+    return currentBox().text();
+}
+
+void Form1::setMessageText(std::string cp1252) {
+    currentBox().setText(std::move(cp1252));
+}
+
+QString Form1::text6() const {
+    return text6_->text();
+}
+
+void Form1::setText6(const QString& text) {
+    text6_->setText(text);
+}
+
+void Form1::DisplayZeichnen() {
+    const RenderResult result =
+        smssim::DisplayZeichnen(state_, currentBox().text(), bild1_->surface());
+    bild1_->update();
+    // While Text2 holds no valid number the counter stays as it is.
+    if (const auto maximum = parseMaximum(text2_->text().toStdString()))
+        label3_->setText(QString::fromStdString(lettersLeftText(*maximum, result.laenge)));
+}
+
+void Form1::Bildtest() {
+    smssim::Bildtest(state_, bild1_->surface());
+    bild1_->update();
+}
+
+void Form1::Text1_Change(int) {
+    DisplayZeichnen();
+}
+
+void Form1::Text1_DblClick(int) {
+    MessageBoxText& box = currentBox();
+    box.select(0, box.text().size());
+    box.widget()->setFocus();
+}
+
+void Form1::Text2_Change() {
+    // While Text2 holds no valid number the last valid maximum stays in force.
+    const auto maximum = parseMaximum(text2_->text().toStdString());
+    if (!maximum)
+        return;
+    const auto limit = toLong(*maximum);
+    if (!limit)
+        return;
+    MessageBoxText& box = currentBox();
+    box.setMaxLength(*limit);
+    label3_->setText(QString::fromStdString(lettersLeftText(*maximum, box.text().size())));
+}
+
+void Form1::Check1_Click() {
+    if (check1_->isChecked()) {
+        const std::string s = text1_[0]->text();
+        text1_[0]->widget()->setVisible(false);
+        state_.Absaetze = true;
+        state_.AktuellerText = 1;
+        text1_[1]->widget()->setVisible(true);
+        text1_[1]->setText(s);
+        text1_[1]->widget()->setFocus();
+    } else {
+        const auto answer = boxes_.ask(this, QStringLiteral("Sollen alle Absätze gelöscht werden?"),
+                                       QStringLiteral("Achtung!"), MessageBoxes::Buttons::YesNo,
+                                       MessageBoxes::Icon::Critical);
+        if (answer == MessageBoxes::Answer::Yes) {
+            const std::string s = text1_[1]->text();
+            state_.Textlaenge = static_cast<std::int32_t>(
+                std::min<std::size_t>(s.size(), std::numeric_limits<std::int32_t>::max()));
+            const std::string joined = removeParagraphBreaks(s);
+            text1_[1]->widget()->setVisible(false);
+            state_.Absaetze = false;
+            state_.AktuellerText = 0;
+            text1_[0]->widget()->setVisible(true);
+            text1_[0]->setText(joined);
+            text1_[0]->widget()->setFocus();
+        } else {
+            const QSignalBlocker noSecondSwitch(check1_);
+            check1_->setChecked(true);
+        }
+    }
+    DisplayZeichnen();
+}
+
+void Form1::Command1_Click() {
+    const auto n = parseNumber(text6_->text().toStdString());
+    if (n && *n < state_.Bildanzahl) {
+        setText6(QString::fromStdString(numberToText(*n + 1)));
+        const double m = parseNumber(text6_->text().toStdString()).value_or(1);
+        state_.Bildversatz = bildversatzFuer(m, state_.Bildhoehe);
+        DisplayZeichnen();
+    }
+    currentBox().widget()->setFocus();
+}
+
+void Form1::Command2_Click() {
+    const auto n = parseNumber(text6_->text().toStdString());
+    if (n && *n > 1) {
+        setText6(QString::fromStdString(numberToText(*n - 1)));
+        const double m = parseNumber(text6_->text().toStdString()).value_or(1);
+        state_.Bildversatz = bildversatzFuer(m, state_.Bildhoehe);
+        DisplayZeichnen();
+    }
+    currentBox().widget()->setFocus();
+}
+
+void Form1::Frame1_DblClick() {
+    MessageBoxText& box = currentBox();
+    if (box.text() == "Displaytest") {
+        box.setText(std::string());
+        Bildtest();
+    }
+}
+
+void Form1::Annimieren_Click() {
+    Form4 form4(*this, this);
+    form4.exec();
+}
+
+void Form1::Info_Click() {
+    boxes_.ask(this, kInfoText, QGuiApplication::applicationDisplayName(),
+               MessageBoxes::Buttons::Ok, MessageBoxes::Icon::None);
+}
+
+void Form1::Beenden_Click() {
+    close();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        for (const QAction* action : {beenden_, oeffnen_, speichern_, annimieren_}) {
+            if (action->shortcut() == pressed) {
+                // Not accepted: the shortcut map then triggers the menu item.
+                event->ignore();
+                return true;
+            }
+        }
+    }
+    if (watched == frame1_ && event->type() == QEvent::MouseButtonDblClick) {
+        // Labels pass their mouse events on to the frame; only the frame's own area counts.
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        if (!frame1_->childAt(at))
+            Frame1_DblClick();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace smssim

@@ -1,0 +1,131 @@
+#pragma once
+// Form1, the main window: the message boxes, the counters, the simulated display Bild1,
+// the picture navigation, the character lists and the menu. The engine computes; the
+// handlers here read and write the controls and call it.
+
+#include "animation_host.h"
+#include "message_box_text.h"
+#include "message_boxes.h"
+#include "state.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <array>
+#include <functional>
+#include <string>
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace smssim {
+
+class DisplayPicture;
+
+class Form1 : public QMainWindow, public AnimationHost {
+    Q_OBJECT
+  public:
+    // `dataDir` is the installed folder of phone definitions, searched for the default
+    // phone after the working directory; it may be empty.
+    Form1(Module1& state, MessageBoxes& boxes, std::string dataDir, QWidget* parent = nullptr);
+
+    // Runs before the window is first shown. Returns false when no phone definition could
+    // be loaded and the user cancelled the choice of another one: the program then ends.
+    bool Form_Load();
+
+    // Asks for another phone definition when the default one is missing or refused at
+    // start; returns the chosen path, or an empty one when the user cancels. The default
+    // shows a file dialog; tests replace it.
+    using PhoneChooser = std::function<std::string()>;
+    void setStartPhoneChooser(PhoneChooser chooser) { choosePhone_ = std::move(chooser); }
+
+    // --- What the file commands, the dialogs and the animation window use.
+    Module1& state() override { return state_; }
+    MessageBoxes& boxes() { return boxes_; }
+    const std::string& dataDir() const { return dataDir_; }
+    // Text1(AktuellerText).Text in Windows-1252 bytes; assigning it runs Text1_Change
+    // before it returns.
+    const std::string& messageText() const;
+    void setMessageText(std::string cp1252);
+    // The picture number box Text6 (locked: only the program writes it).
+    QString text6() const override;
+    void setText6(const QString& text) override;
+    // ZeichensatzLaden and what it does to the window: character lists, Check1, caption,
+    // size and place of Bild1. A refused file is named in a message box "Achtung" with
+    // the reason, and the previous phone stays. Does not render.
+    bool loadPhone(const std::string& path);
+    // Draws the current message into Bild1 and updates Label3.
+    void DisplayZeichnen() override;
+
+    // The control array Text1: element 0 single-line, element 1 with paragraphs.
+    MessageBoxText& Text1(int index) { return *text1_.at(static_cast<std::size_t>(index)); }
+    DisplayPicture& Bild1() { return *bild1_; }
+
+    // --- Handlers, named control_event.
+    void Text1_Change(int index);
+    void Text1_DblClick(int index);
+    void Text2_Change();
+    void Check1_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void Frame1_DblClick();
+    // Defined with the message file commands (form1_file_commands.cpp).
+    void Zeichensatz_Click();
+    void Öffnen_Click();
+    void Speichern_Click();
+    void Annimieren_Click();
+    void Info_Click();
+    void Beenden_Click();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildControls();
+    void buildMenu();
+    void buildTabOrder();
+    void connectHandlers();
+    void centreOnScreen();
+
+    bool applyPhone(const std::string& path, const QString& hint);
+    void Bildtest();
+    MessageBoxText& currentBox();
+    const MessageBoxText& currentBox() const;
+
+    Module1& state_;
+    MessageBoxes& boxes_;
+    std::string dataDir_;
+    PhoneChooser choosePhone_;
+
+    QWidget* client_ = nullptr;
+    DisplayPicture* bild1_ = nullptr;
+    QLabel* label6_ = nullptr;
+    std::array<MessageBoxText*, 2> text1_{};
+    QLabel* label4_ = nullptr;
+    QPlainTextEdit* text3_ = nullptr;
+    QGroupBox* frame1_ = nullptr;
+    QLabel* label7_ = nullptr;
+    QLineEdit* text6_ = nullptr;
+    QPushButton* command2_ = nullptr;
+    QPushButton* command1_ = nullptr;
+    QLabel* label5_ = nullptr;
+    QLineEdit* text4_ = nullptr;
+    QLabel* label1_ = nullptr;
+    QLineEdit* text2_ = nullptr;
+    QCheckBox* check1_ = nullptr;
+    QLabel* label2_ = nullptr;
+    QLabel* label3_ = nullptr;
+
+    QAction* zeichensatz_ = nullptr;
+    QAction* beenden_ = nullptr;
+    QAction* oeffnen_ = nullptr;
+    QAction* speichern_ = nullptr;
+    QAction* annimieren_ = nullptr;
+    QAction* info_ = nullptr;
+};
+
+} // namespace smssim
