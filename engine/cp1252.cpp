@@ -95,4 +95,16 @@ std::optional<std::string> utf8ToCp1252(std::string_view utf8) {
     return out;
 }
 
+std::string quotedForDisplay(std::string_view cp1252) {
+    std::string shown = "„";
+    for (const char c : cp1252.substr(0, kShownFieldLength)) {
+        const auto code = static_cast<std::uint8_t>(c);
+        if (code < 0x20)
+            shown += {'\xE2', '\x90', static_cast<char>(0x80 + code)};
+        else
+            shown += cp1252ToUtf8(std::string_view(&c, 1));
+    }
+    return shown + (cp1252.size() > kShownFieldLength ? "…“" : "“");
+}
+
 } // namespace smssim

@@ -6,10 +6,10 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
+#include <fcntl.h>
 #include <optional>
-#include <sstream>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace smssim {
 
@@ -39,7 +39,66 @@ struct Parsed {
 };
 
 std::string quoted(std::string_view cp1252) {
-    return "„" + cp1252ToUtf8(cp1252) + "“";
+    return quotedForDisplay(cp1252);
+}
+
+// Line of a byte position, counted as the field reader counts lines.
+int lineAt(std::string_view data, std::size_t pos) {
+    int line = 1;
+    for (std::size_t i = 0; i < pos; ++i)
+        if (data[i] == '\n' || (data[i] == '\r' && (i + 1 >= data.size() || data[i + 1] != '\n')))
+            ++line;
+    return line;
+}
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+// UTF-8 after its byte order mark to Windows-1252, line by line so that a refusal can
+// name the line. Line ends are ASCII and never part of a longer UTF-8 sequence.
+std::variant<std::string, Refusal> fromUtf8(std::string_view data) {
+    std::string out;
+    out.reserve(data.size());
+    int line = 1;
+    std::size_t start = 0;
+    while (start <= data.size()) {
+        std::size_t end = data.find_first_of("\r\n", start);
+        if (end == std::string_view::npos)
+            end = data.size();
+        const auto converted = utf8ToCp1252(data.substr(start, end - start));
+        if (!converted)
+            return Refusal{line, "Die Datei ist als UTF-8 gekennzeichnet, aber diese Zeile ist "
+                                 "kein gültiges UTF-8 oder enthält ein Zeichen, das Windows-1252 "
+                                 "nicht kennt"};
+        out += *converted;
+        if (end == data.size())
+            break;
+        const std::size_t next = data.compare(end, 2, "\r\n") == 0 ? end + 2 : end + 1;
+        out.append(data.substr(end, next - end));
+        start = next;
+        ++line;
+    }
+    return out;
+}
+
+// Checks that concern the file as a whole; `text` becomes the Windows-1252 contents.
+std::optional<Refusal> checkContents(std::string_view data, std::string& converted,
+                                     std::string_view& text) {
+    if (data.size() > kMaxPhoneFileSize)
+        return Refusal{0, "Die Datei ist größer als 1 MB (" + std::to_string(kMaxPhoneFileSize) +
+                              " Bytes); so groß ist keine Zeichensatzdatei"};
+    if (data.starts_with("\xFF\xFE") || data.starts_with("\xFE\xFF"))
+        return Refusal{1, "Die Datei ist UTF-16-kodiert; erwartet wird Windows-1252"};
+    text = data;
+    if (data.starts_with(kUtf8Bom)) {
+        auto result = fromUtf8(data.substr(kUtf8Bom.size()));
+        if (auto* refusal = std::get_if<Refusal>(&result))
+            return *refusal;
+        converted = std::move(std::get<std::string>(result));
+        text = converted;
+    }
+    if (const auto nul = text.find('\0'); nul != std::string_view::npos)
+        return Refusal{lineAt(text, nul), "Die Datei enthält ein Nullbyte und ist keine Textdatei"};
+    return std::nullopt;
 }
 
 class Parser {
@@ -87,6 +146,8 @@ std::optional<Refusal> Parser::header() {
                                           " (Feld " + std::to_string(i + 1) + " von 10)"};
         f[i] = reader_.next();
         lastLine_ = f[i].line;
+        if (f[i].quoted && !f[i].closed)
+            return Refusal{f[i].line, "Das Anführungszeichen wird nicht geschlossen"};
     }
     out_.telefonname = cp1252ToUtf8(f[0].text);
     out_.dateiendung = cp1252ToUtf8(f[3].text);
@@ -193,22 +254,57 @@ std::optional<Refusal> Parser::run() {
     return glyphs();
 }
 
+std::string readReason(int error) {
+    switch (error) {
+    case ENOENT:
+        return "Die Datei wurde nicht gefunden";
+    case EACCES:
+    case EPERM:
+        return "Keine Berechtigung, die Datei zu lesen";
+    case ENOTDIR:
+        return "Ein Teil des Pfades ist kein Ordner";
+    case ENAMETOOLONG:
+        return "Der Name ist zu lang";
+    case ELOOP:
+        return "Zu viele symbolische Verknüpfungen im Pfad";
+    case EIO:
+        return "Ein-/Ausgabefehler beim Lesen der Datei";
+    default:
+        return "Die Datei kann nicht gelesen werden (Systemfehler " + std::to_string(error) + ": " +
+               std::strerror(error) + ")";
+    }
+}
+
+// Reads at most one byte more than a phone definition may have, so a huge file is
+// refused without being read. Non-blocking open: a pipe must not wait for a writer.
 std::optional<std::string> readWholeFile(const std::string& path, std::string& data) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return readReason(errno);
+    const auto fail = [fd](std::string reason) {
+        ::close(fd);
+        return std::optional<std::string>(std::move(reason));
+    };
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0)
-        return errno == ENOENT
-                   ? "Die Datei wurde nicht gefunden"
-                   : std::string("Die Datei kann nicht gelesen werden: ") + std::strerror(errno);
+    if (::fstat(fd, &info) != 0)
+        return fail(readReason(errno));
     if (S_ISDIR(info.st_mode))
-        return "Das ist ein Ordner, keine Datei";
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::string("Die Datei kann nicht geöffnet werden: ") + std::strerror(errno);
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    if (in.bad())
-        return "Die Datei kann nicht gelesen werden";
-    data = std::move(buffer).str();
+        return fail("Das ist ein Ordner, keine Datei");
+    if (!S_ISREG(info.st_mode))
+        return fail("Das ist keine gewöhnliche Datei");
+    char buffer[65536];
+    while (data.size() <= kMaxPhoneFileSize) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n == 0)
+            break;
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return fail(readReason(errno));
+        }
+        data.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
     return std::nullopt;
 }
 
@@ -234,7 +330,11 @@ void ZeichensatzLeeren(GlyphTable& zeichen) {
 
 PhoneLoadResult ZeichensatzLadenAusDaten(Module1& state, std::string_view data,
                                          const std::string& name) {
-    Parser parser(data, state.Zeichen);
+    std::string converted;
+    std::string_view text;
+    if (auto refusal = checkContents(data, converted, text))
+        return PhoneError{name, refusal->line, refusal->reason};
+    Parser parser(text, state.Zeichen);
     if (auto refusal = parser.run())
         return PhoneError{name, refusal->line, refusal->reason};
     Parsed& p = parser.result();

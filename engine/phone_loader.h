@@ -26,10 +26,21 @@
 // most 10 characters; row 0 and column 0 are never drawn.
 //
 // A file is checked completely before anything is replaced: a refused file leaves
-// the state as it was.
+// the state as it was. Besides the limits above, a file is refused when it
+//   - is larger than kMaxPhoneFileSize (a full font is some 40 kB; this keeps a wrong
+//     choice such as a video from stalling the program),
+//   - is no regular file (a folder, a device, a pipe: reading one could block forever),
+//   - holds a NUL byte (no text file) or starts with a UTF-16 byte order mark,
+//   - leaves a double quote unclosed, in the header as in the glyph section.
+// A file that starts with the UTF-8 byte order mark is read as UTF-8 and converted to
+// Windows-1252, so an editor's UTF-8 copy of a phone loads as the original; a line
+// that is no valid UTF-8 or holds a character Windows-1252 lacks refuses it.
+// Line ends may be CR LF, LF or a lone CR. Fields quoted in error texts are cut after
+// 40 characters and show control characters as visible symbols.
 
 #include "state.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -37,6 +48,7 @@
 namespace smssim {
 
 inline constexpr double kMaxDisplaySize = 1000;
+inline constexpr std::size_t kMaxPhoneFileSize = 1024 * 1024; // bytes, inclusive
 
 // What the main window needs besides the state: the two character lists
 // (Windows-1252 bytes, in file order) and whether the phone allows paragraphs.

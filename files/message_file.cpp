@@ -70,6 +70,8 @@ std::string germanErrorReason(int error) {
         return "Die Datei liegt auf einem anderen Datenträger";
     case EINVAL:
         return "Der Name ist ungültig";
+    case ENODEV:
+        return "Das ist keine gewöhnliche Datei";
     default:
         return "Systemfehler " + std::to_string(error) + " (" + std::strerror(error) + ")";
     }
@@ -96,12 +98,15 @@ std::string messageFileBytes(std::string_view text) {
 
 namespace {
 
-constexpr std::size_t kShownFieldLength = 40;
-
 std::string shownField(std::string_view cp1252) {
-    if (cp1252.size() <= kShownFieldLength)
-        return "„" + cp1252ToUtf8(cp1252) + "“";
-    return "„" + cp1252ToUtf8(cp1252.substr(0, kShownFieldLength)) + "…“";
+    return quotedForDisplay(cp1252);
+}
+
+// A number can be as long as the file: cut it as shownField does.
+std::string shownNumber(std::string_view number) {
+    if (number.size() <= kShownFieldLength)
+        return std::string(number);
+    return std::string(number.substr(0, kShownFieldLength)) + "…";
 }
 
 MessageFileError readError(const std::string& name, int line, std::string reason) {
@@ -113,17 +118,18 @@ MessageFileError writeError(const std::string& name, int error) {
 }
 
 std::optional<int> readWholeFile(const std::string& path, std::string& data) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return errno;
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-        const int error = S_ISDIR(info.st_mode) ? EISDIR : errno;
+    const bool statted = ::fstat(fd, &info) == 0;
+    if (!statted || !S_ISREG(info.st_mode)) {
+        const int error = !statted ? errno : S_ISDIR(info.st_mode) ? EISDIR : ENODEV;
         ::close(fd);
         return error;
     }
     char buffer[65536];
-    for (;;) {
+    while (data.size() <= kMaxMessageFileSize) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n == 0)
             break;
@@ -182,10 +188,18 @@ std::string temporaryName(const std::string& target) {
 } // namespace
 
 MessageReadResult NachrichtLesenAusDaten(std::string_view data, const std::string& name) {
+    if (data.size() > kMaxMessageFileSize)
+        return readError(name, 0,
+                         "Die Datei ist größer als 8 MB (" + std::to_string(kMaxMessageFileSize) +
+                             " Bytes); so lang ist keine Nachricht");
+    if (data.starts_with("\xEF\xBB\xBF"))
+        data.remove_prefix(3);
     std::string text;
     FieldReader reader(data);
     while (!reader.atEnd()) {
         const Field field = reader.next();
+        if (field.quoted && !field.closed)
+            return readError(name, field.line, "Das Anführungszeichen wird nicht geschlossen");
         if (field.text.empty())
             continue;
         const auto number = parseNumber(field.text);
@@ -194,7 +208,7 @@ MessageReadResult NachrichtLesenAusDaten(std::string_view data, const std::strin
         const auto code = toLong(*number);
         if (!code || *code < 0 || *code > 255)
             return readError(name, field.line,
-                             cp1252ToUtf8(field.text) + " liegt nicht zwischen 0 und 255");
+                             shownNumber(field.text) + " liegt nicht zwischen 0 und 255");
         text.push_back(static_cast<char>(static_cast<unsigned char>(*code)));
     }
     // Reversed: the file holds the message last character first.

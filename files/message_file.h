@@ -9,7 +9,10 @@
 //  - Reading takes delimited fields (fields.h): commas separate fields as well as line
 //    ends, blanks before a field are skipped, a fraction is rounded half to even.
 //    Empty and blank fields are skipped. A field that is no number, or a number outside
-//    0..255, refuses the whole file.
+//    0..255, or a double quote left open refuses the whole file.
+//  - A leading UTF-8 byte order mark is skipped (an editor's UTF-8 copy holds the same
+//    ASCII digits). Files over kMaxMessageFileSize and anything but a regular file
+//    (a device or pipe could be read forever) are refused.
 //
 // Errors are returned, never thrown. Saving goes through a temporary file beside the
 // target that is renamed over it, so a failed save leaves an existing file as it was.
@@ -22,6 +25,9 @@
 #include <variant>
 
 namespace smssim {
+
+// At least 1.6 million characters, far beyond any message typed by hand.
+inline constexpr std::size_t kMaxMessageFileSize = 8 * 1024 * 1024; // bytes, inclusive
 
 struct MessageFileError {
     enum class Operation { Lesen, Schreiben };
