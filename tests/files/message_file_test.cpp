@@ -140,6 +140,10 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"QuotedNumber", "\"72\"\r\n", "H"},
                       ReadCase{"BlankLinesSkipped", "\r\n111\r\n   \r\n\r\n72\r\n", "Ho"},
                       ReadCase{"EmptyFieldBetweenCommas", "111,,72\r\n", "Ho"},
+                      ReadCase{"ByteOrderMarkSkipped",
+                               "\xEF\xBB\xBF"
+                               "72\r\n",
+                               "H"},
                       ReadCase{"HighestCode", "255\r\n", "\xFF"}, ReadCase{"Empty", "", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -178,6 +182,11 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"HalfRoundsOutOfRange", "255.5\r\n",
                     "Zeile 1: 255.5 liegt nicht zwischen 0 und 255."},
         RefusedCase{"BeyondLong", "1e12\r\n", "Zeile 1: 1e12 liegt nicht zwischen 0 und 255."},
+        RefusedCase{"ControlCharactersShown", "\t72\r\n", "Zeile 1: „␉72“ ist kein Zeichencode."},
+        RefusedCase{"QuoteLeftOpen", "72\r\n\"72\r\n",
+                    "Zeile 2: Das Anführungszeichen wird nicht geschlossen."},
+        RefusedCase{"LongNumberShortened", "1" + std::string(50, '0') + "\r\n",
+                    "Zeile 1: 1" + std::string(39, '0') + "… liegt nicht zwischen 0 und 255."},
         RefusedCase{"LongFieldShortened", std::string(50, 'x') + "\r\n",
                     "Zeile 1: „" + std::string(40, 'x') + "…“ ist kein Zeichencode."}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -194,6 +203,18 @@ TEST(MessageFile, UnreadableFilesNameFileAndReason) {
     EXPECT_EQ(readText((kMessages / "KeinText.n51").string()),
               "ERROR: Die Datei „" + (kMessages / "KeinText.n51").string() +
                   "“ kann nicht gelesen werden.\nZeile 3: „abc“ ist kein Zeichencode.");
+}
+
+TEST(MessageFile, OnlyRegularFilesOfAtMostTheLimitAreRead) {
+    EXPECT_EQ(readText("/dev/null"), "ERROR: Die Datei „/dev/null“ kann nicht gelesen werden.\n"
+                                     "Das ist keine gewöhnliche Datei.");
+    std::string big = messageFileBytes(std::string(kMaxMessageFileSize / 5, 'a'));
+    ASSERT_LE(big.size(), kMaxMessageFileSize);
+    EXPECT_TRUE(std::holds_alternative<std::string>(NachrichtLesenAusDaten(big, "x")));
+    big.append(kMaxMessageFileSize + 1 - big.size(), ' ');
+    const auto result = NachrichtLesenAusDaten(big, "x");
+    ASSERT_TRUE(std::holds_alternative<MessageFileError>(result));
+    EXPECT_NE(std::get<MessageFileError>(result).grund.find("größer als 8 MB"), std::string::npos);
 }
 
 // ---- Saving never destroys data ----
