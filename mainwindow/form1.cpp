@@ -118,6 +118,8 @@ void Form1::buildControls() {
     text1_[1]->setObjectName(QStringLiteral("Text1_1"));
     for (auto* box : text1_)
         box->setMaxLength(160);
+    // A tall single-line text box shows its text at the top, not centred.
+    qobject_cast<QLineEdit*>(text1_[0]->widget())->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette black = text1_[1]->widget()->palette();
     black.setColor(QPalette::Text, Qt::black);
     text1_[1]->widget()->setPalette(black);
@@ -147,6 +149,7 @@ void Form1::buildControls() {
     label5_ = label(client_, "Label5", QStringLiteral("Sonderzeichen (z.T. nicht sendbar):"),
                     layout::rect(4680, 4920, 2775, 255));
     text4_ = named(new QLineEdit(client_), "Text4", layout::rect(4680, 5160, 2895, 975));
+    text4_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     label1_ = label(client_, "Label1", QStringLiteral("Maximale Nachrichtenlänge:"),
                     layout::rect(240, 5520, 2175, 255));
@@ -275,6 +278,7 @@ bool Form1::applyPhone(const std::string& path, const QString& hint) {
     const auto& lists = std::get<PhoneLists>(result);
     text3_->setPlainText(fromCp1252(lists.verfuegbar));
     text4_->setText(fromCp1252(lists.sonder));
+    text4_->setCursorPosition(0); // show the start of the list
     check1_->setVisible(lists.absaetzeErlaubt);
     setWindowTitle(QStringLiteral("Simulator für:  ") + QString::fromStdString(state_.Telefonname));
 
