@@ -103,10 +103,10 @@ TEST(DriveList, ChangingTheVolumeRaisesChangeAndEachVolumeRemembersItsDirectory)
     EXPECT_EQ(change.count(), 1) << "the same volume is no change";
 
     drives.follow("/media/usb/Bilder");
-    drives.follow("/tmp/x");
+    drives.follow("/home/anna/x");
     EXPECT_EQ(change.count(), 1) << "following the directory list is silent";
     EXPECT_EQ(drives.Drive(), "/");
-    EXPECT_EQ(drives.currentDirectory(), "/tmp/x");
+    EXPECT_EQ(drives.currentDirectory(), "/home/anna/x");
 
     drives.setDrive("/media/usb");
     EXPECT_EQ(change.count(), 2);

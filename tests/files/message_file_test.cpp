@@ -205,18 +205,6 @@ TEST(MessageFile, UnreadableFilesNameFileAndReason) {
                   "“ kann nicht gelesen werden.\nZeile 3: „abc“ ist kein Zeichencode.");
 }
 
-TEST(MessageFile, OnlyRegularFilesOfAtMostTheLimitAreRead) {
-    EXPECT_EQ(readText("/dev/null"), "ERROR: Die Datei „/dev/null“ kann nicht gelesen werden.\n"
-                                     "Das ist keine gewöhnliche Datei.");
-    std::string big = messageFileBytes(std::string(kMaxMessageFileSize / 5, 'a'));
-    ASSERT_LE(big.size(), kMaxMessageFileSize);
-    EXPECT_TRUE(std::holds_alternative<std::string>(NachrichtLesenAusDaten(big, "x")));
-    big.append(kMaxMessageFileSize + 1 - big.size(), ' ');
-    const auto result = NachrichtLesenAusDaten(big, "x");
-    ASSERT_TRUE(std::holds_alternative<MessageFileError>(result));
-    EXPECT_NE(std::get<MessageFileError>(result).grund.find("größer als 8 MB"), std::string::npos);
-}
-
 // ---- Saving never destroys data ----
 
 // Fails one step of the save with a chosen errno; a write fails after `writeBudget`
