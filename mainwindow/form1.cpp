@@ -417,6 +417,10 @@ void Form1::Frame1_DblClick() {
 
 void Form1::Annimieren_Click() {
     Form4 form4(*this, this);
+    // Below the display rather than centred over it: the pictures it steps through stay
+    // in view.
+    form4.move(client_->mapToGlobal(
+        QPoint(client_->width() - form4.width() - 8, bild1_->geometry().bottom() + 8)));
     form4.exec();
 }
 
