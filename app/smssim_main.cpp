@@ -6,7 +6,9 @@
 #include "state.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 
@@ -35,7 +37,13 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("smssim"));
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const QLocale german(QLocale::German, QLocale::Germany);
+    QLocale::setDefault(german);
+    // German texts for Qt's own dialogs where the translations are installed.
+    QTranslator qtTexts;
+    if (qtTexts.load(german, QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
     smssim::installFontSubstitutions();
 
     smssim::Module1 state;
