@@ -6,26 +6,17 @@
 #include "form1.h"
 #include "message_boxes.h"
 
+#include "sample_text.h"
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 #include <string>
 
 namespace {
-
-std::string sampleText(std::size_t length) {
-    const std::string words = "Hallo Anna, wir treffen uns um 8 am Bahnhof. Bring den Schirm "
-                              "mit, es soll regnen! Gr\xFC\xDF"
-                              "e, Ben. ";
-    std::string text;
-    while (text.size() < length)
-        text += words;
-    text.resize(length);
-    return text;
-}
 
 void keystrokeInto159Characters(benchmark::State& st) {
     smssim::Module1 state;

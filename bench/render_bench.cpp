@@ -4,6 +4,8 @@
 #include "phone_loader.h"
 #include "renderer.h"
 
+#include "sample_text.h"
+
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 #include <string>
@@ -18,17 +20,6 @@ class CountingSurface : public smssim::DisplaySurface {
     void setDrawWidth(int) override {}
     void line(float, float, float, float, std::int32_t) override { ++dots; }
 };
-
-std::string sampleText(std::size_t length) {
-    const std::string words = "Hallo Anna, wir treffen uns um 8 am Bahnhof. Bring den Schirm "
-                              "mit, es soll regnen! Gr\xFC\xDF"
-                              "e, Ben. ";
-    std::string text;
-    while (text.size() < length)
-        text += words;
-    text.resize(length);
-    return text;
-}
 
 void renderMessage(benchmark::State& state) {
     smssim::Module1 s;
