@@ -38,10 +38,6 @@ struct Parsed {
     GlyphTable zeichen;
 };
 
-std::string quoted(std::string_view cp1252) {
-    return quotedForDisplay(cp1252);
-}
-
 // Line of a byte position, counted as the field reader counts lines.
 int lineAt(std::string_view data, std::size_t pos) {
     int line = 1;
@@ -130,7 +126,8 @@ class Parser {
 std::optional<Refusal> Parser::number(const char* what, const Field& f, double& into) {
     const auto value = parseNumber(f.text);
     if (!value)
-        return Refusal{f.line, std::string(what) + ": " + quoted(f.text) + " ist keine Zahl"};
+        return Refusal{f.line,
+                       std::string(what) + ": " + quotedForDisplay(f.text) + " ist keine Zahl"};
     into = *value;
     return std::nullopt;
 }
@@ -164,7 +161,7 @@ std::optional<Refusal> Parser::header() {
         return r;
     const auto colourLong = toLong(colour);
     if (!colourLong)
-        return Refusal{f[4].line, "Hintergrundfarbe: " + quoted(f[4].text) +
+        return Refusal{f[4].line, "Hintergrundfarbe: " + quotedForDisplay(f[4].text) +
                                       " liegt außerhalb des 32-Bit-Bereichs"};
     out_.hintergrundfarbe = *colourLong;
     if (out_.bildhoehe <= 0)
@@ -195,7 +192,7 @@ std::optional<Refusal> Parser::storeCounts(int line) {
 std::optional<Refusal> Parser::rowField(const Field& f) {
     const int length = static_cast<int>(f.text.size());
     if (length > kMaxRowField)
-        return Refusal{f.line, "Die Pixelzeile " + quoted(f.text) + " hat " +
+        return Refusal{f.line, "Die Pixelzeile " + quotedForDisplay(f.text) + " hat " +
                                    std::to_string(length) + " Zeichen, höchstens " +
                                    std::to_string(kMaxRowField) + " sind erlaubt"};
     for (int p = 1; p <= length; ++p) {
@@ -219,10 +216,10 @@ std::optional<Refusal> Parser::rowField(const Field& f) {
 std::optional<Refusal> Parser::codeField(const Field& f) {
     const auto value = parseNumber(f.text);
     if (!value)
-        return Refusal{f.line, "Zeichencode " + quoted(f.text) + " ist keine Zahl"};
+        return Refusal{f.line, "Zeichencode " + quotedForDisplay(f.text) + " ist keine Zahl"};
     if (*value != roundHalfEven(*value) || *value < 0 || *value > 255)
-        return Refusal{f.line,
-                       "Zeichencode " + quoted(f.text) + " ist keine ganze Zahl von 0 bis 255"};
+        return Refusal{f.line, "Zeichencode " + quotedForDisplay(f.text) +
+                                   " ist keine ganze Zahl von 0 bis 255"};
     if (auto r = storeCounts(f.line))
         return r;
     rows_ = 0;

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -134,6 +135,11 @@ struct RefusedFile {
     const char* reason;
 };
 
+// Test names carry the file, not the bytes of the row.
+void PrintTo(const RefusedFile& row, std::ostream* out) {
+    *out << row.file;
+}
+
 class RefusedPhoneFile : public ::testing::TestWithParam<RefusedFile> {};
 
 TEST_P(RefusedPhoneFile, NamesFileLineAndReasonAndKeepsThePhone) {
@@ -245,6 +251,10 @@ struct AcceptedPhone {
     int hoehe;
 };
 
+void PrintTo(const AcceptedPhone& row, std::ostream* out) {
+    *out << row.file;
+}
+
 class AcceptedPhoneFile : public ::testing::TestWithParam<AcceptedPhone> {};
 
 TEST_P(AcceptedPhoneFile, LoadsRight) {
@@ -329,6 +339,10 @@ struct AcceptedMessage {
     const char* text; // Windows-1252
 };
 
+void PrintTo(const AcceptedMessage& row, std::ostream* out) {
+    *out << row.file;
+}
+
 class AcceptedMessageFile : public ::testing::TestWithParam<AcceptedMessage> {};
 
 TEST_P(AcceptedMessageFile, ReadsRight) {
@@ -363,6 +377,10 @@ struct MadeFile {
     const char* reason;
     bool unprivileged = false; // read as a user other than root
 };
+
+void PrintTo(const MadeFile& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class MadeBadFile : public TempFolder, public ::testing::WithParamInterface<MadeFile> {};
 

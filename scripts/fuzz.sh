@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets into build-fuzz/ and runs each for the given number of
+# seconds (default 60). Needs clang and its fuzzer runtime (Debian: clang, libclang-rt-14-dev).
+# New corpus entries stay in build-fuzz/corpus/, crashes and hangs go to build-fuzz/findings/.
+# Exits non-zero when a target finds a fault.
+set -euo pipefail
+seconds=${1:-60}
+cd "$(dirname "$0")/.."
+
+generator=()
+command -v ninja >/dev/null && generator=(-G Ninja)
+cmake -S . -B build-fuzz "${generator[@]}" -DCMAKE_CXX_COMPILER=clang++ \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSMSSIM_FUZZ=ON -DSMSSIM_BUILD_TESTS=OFF \
+    -DSMSSIM_BUILD_BENCH=OFF >/dev/null
+targets=(phone_loader_fuzz message_file_fuzz render_fuzz)
+cmake --build build-fuzz --target "${targets[@]}"
+
+seeds=build-fuzz/seeds
+rm -rf "$seeds"
+mkdir -p "$seeds"/{phone_loader_fuzz,message_file_fuzz,render_fuzz} build-fuzz/findings
+copy_files() { # destination, then files; folders and missing globs are skipped
+    local dest=$1
+    shift
+    for f in "$@"; do
+        [ -f "$f" ] && cp "$f" "$dest/$(basename "$f" | tr ' ' _)"
+    done
+    return 0
+}
+copy_files "$seeds/phone_loader_fuzz" phones/*.bsd tests/data/phones/*.bsd \
+    tests/data/phones-bad/*.bsd tests/data/hardening/*.bsd
+copy_files "$seeds/message_file_fuzz" tests/data/messages/* tests/data/hardening/*.n51
+# The renderer's input is a message (backslashes doubled, ended by a backslash and one
+# more byte), then a phone, then four bytes read from the end: picture, picture kind,
+# display test, paragraphs. "caaa" asks for picture 4 of the first eight with both on.
+n=0
+for message in tests/data/messages/*; do
+    for phone in phones/*.bsd tests/data/phones/*.bsd; do
+        n=$((n + 1))
+        {
+            sed 's/\\/\\\\/g' "$message"
+            printf '\\x'
+            cat "$phone"
+            printf '\r\ncaaa'
+        } >"$seeds/render_fuzz/seed-$n"
+    done
+done
+
+status=0
+for t in "${targets[@]}"; do
+    mkdir -p "build-fuzz/corpus/$t"
+    echo "fuzz: $t for ${seconds}s"
+    if ! "build-fuzz/fuzz/$t" "build-fuzz/corpus/$t" "$seeds/$t" -max_total_time="$seconds" \
+        -timeout=5 -rss_limit_mb=2048 -max_len=65536 -print_final_stats=1 \
+        -artifact_prefix="build-fuzz/findings/$t-" 2>"build-fuzz/$t.log"; then
+        tail -n 60 "build-fuzz/$t.log" >&2
+        echo "fuzz: $t found a fault, see build-fuzz/findings/" >&2
+        status=1
+    else
+        grep -E '^stat::number_of_executed_units|^Done' "build-fuzz/$t.log" || true
+    fi
+done
+exit $status
