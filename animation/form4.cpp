@@ -82,6 +82,11 @@ void Form4::buildControls() {
     for (auto* small : {command3_, command4_})
         small->setStyleSheet(QStringLiteral("padding: 0px"));
 
+    // For screen readers; the boxes and the small buttons do not say what they are.
+    bilder_->setAccessibleName(QStringLiteral("Bilderanzahl"));
+    command3_->setAccessibleName(QStringLiteral("Weniger Bilder"));
+    command4_->setAccessibleName(QStringLiteral("Mehr Bilder"));
+    aktuellesBild_->setAccessibleName(QStringLiteral("Bildnummer"));
     // Tab order by tab index; the frames take no focus.
     setTabOrder(command1_, command2_);
     setTabOrder(command2_, bilder_);

@@ -3,12 +3,10 @@
 #include "fonts.h"
 #include "form1.h"
 #include "message_boxes.h"
+#include "qt_texts.h"
 #include "state.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 
@@ -37,13 +35,8 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("smssim"));
-    const QLocale german(QLocale::German, QLocale::Germany);
-    QLocale::setDefault(german);
-    // German texts for Qt's own dialogs where the translations are installed.
-    QTranslator qtTexts;
-    if (qtTexts.load(german, QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    // Without the translations Qt's own buttons stay English; the program still works.
+    smssim::installGermanQtTexts();
     smssim::installFontSubstitutions();
 
     smssim::Module1 state;

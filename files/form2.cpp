@@ -65,6 +65,11 @@ void Form2::createControls() {
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
+    // For screen readers; the lists and the name box have no caption of their own.
+    Text1->setAccessibleName(QStringLiteral("Neue Datei"));
+    Platte->setAccessibleName(QStringLiteral("Laufwerk"));
+    Verzeichnis->setAccessibleName(QStringLiteral("Verzeichnis"));
+    File1->setAccessibleName(QStringLiteral("Bestehende Textdateien"));
     setTabOrder(Command1, Text1);
     setTabOrder(Text1, Platte);
     setTabOrder(Platte, Command2);

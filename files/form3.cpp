@@ -54,6 +54,10 @@ void Form3::createControls() {
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(twipsRect(120, 1560, 3135, 255));
 
+    // For screen readers; the file list is named after its caption (setLabelCaption).
+    Verzeichnis->setAccessibleName(QStringLiteral("Verzeichnis"));
+    File1->setAccessibleName(QStringLiteral("Textdateien"));
+    Platte->setAccessibleName(QStringLiteral("Laufwerk"));
     setTabOrder(Verzeichnis, File1);
     setTabOrder(File1, Command1);
     setTabOrder(Command1, Command2);
@@ -80,6 +84,10 @@ void Form3::setPattern(const QString& pattern) {
 
 void Form3::setLabelCaption(const QString& caption) {
     Label1->setText(caption);
+    QString name = caption.trimmed();
+    if (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    File1->setAccessibleName(name.trimmed());
 }
 
 // Both lists show the remembered directory and its volume: the drive list follows the

@@ -79,12 +79,16 @@ Form1::Form1(Module1& state, MessageBoxes& boxes, std::string dataDir, QWidget* 
     // Order is critical: the tab order and the handlers need every control built.
     buildControls();
     buildMenu();
+    nameControls();
     buildTabOrder();
     connectHandlers();
     centreOnScreen();
     choosePhone_ = [this] {
+        // Qt's own dialog, not the desktop's: that one speaks the desktop's language, and
+        // this program speaks German throughout.
         return QFileDialog::getOpenFileName(this, QStringLiteral("Zeichensatz laden"), QString(),
-                                            QStringLiteral("Zeichensatz - Dateien (*.bsd)"))
+                                            QStringLiteral("Zeichensatz - Dateien (*.bsd)"),
+                                            nullptr, QFileDialog::DontUseNativeDialog)
             .toStdString();
     };
 }
@@ -192,6 +196,21 @@ void Form1::buildMenu() {
 
     info_ = menuBar()->addAction(QStringLiteral("&Info"));
     info_->setObjectName(QStringLiteral("Info"));
+}
+
+void Form1::nameControls() {
+    // What a screen reader says for each control that takes the focus: captions that say
+    // what a control is ("Absätze") speak for themselves; these do not.
+    bild1_->setAccessibleName(QStringLiteral("Handydisplay"));
+    text1_[0]->widget()->setAccessibleName(QStringLiteral("Nachricht"));
+    text1_[1]->widget()->setAccessibleName(QStringLiteral("Nachricht mit Absätzen"));
+    text3_->setAccessibleName(QStringLiteral("Verfügbare Zeichen"));
+    text6_->setAccessibleName(QStringLiteral("Bildnummer"));
+    command2_->setAccessibleName(QStringLiteral("Vorheriges Bild"));
+    command1_->setAccessibleName(QStringLiteral("Nächstes Bild"));
+    text4_->setAccessibleName(QStringLiteral("Sonderzeichen"));
+    text2_->setAccessibleName(QStringLiteral("Maximale Nachrichtenlänge"));
+    label3_->setAccessibleName(QStringLiteral("Verbleibende Buchstaben"));
 }
 
 void Form1::buildTabOrder() {

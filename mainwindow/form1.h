@@ -87,6 +87,7 @@ class Form1 : public QMainWindow, public AnimationHost {
   private:
     void buildControls();
     void buildMenu();
+    void nameControls();
     void buildTabOrder();
     void connectHandlers();
     void centreOnScreen();
