@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing smssim need.
-# Installs only what is missing, so a second run is quick.
+# Installs the Debian 12 packages that building, running and testing smssim need, and any
+# further packages named as arguments. Installs only what is missing, so a second run is quick.
 set -euo pipefail
 
 packages=(
@@ -8,6 +8,8 @@ packages=(
     qt6-base-dev qt6-translations-l10n libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation
+    desktop-file-utils appstream
+    "$@"
 )
 
 missing=()
