@@ -3,13 +3,11 @@
 #include "cp1252.h"
 #include "fields.h"
 #include "numbers.h"
+#include "read_file.h"
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <optional>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace smssim {
 
@@ -272,37 +270,15 @@ std::string readReason(int error) {
     }
 }
 
-// Reads at most one byte more than a phone definition may have, so a huge file is
-// refused without being read. Non-blocking open: a pipe must not wait for a writer.
 std::optional<std::string> readWholeFile(const std::string& path, std::string& data) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return readReason(errno);
-    const auto fail = [fd](std::string reason) {
-        ::close(fd);
-        return std::optional<std::string>(std::move(reason));
-    };
-    struct stat info {};
-    if (::fstat(fd, &info) != 0)
-        return fail(readReason(errno));
-    if (S_ISDIR(info.st_mode))
-        return fail("Das ist ein Ordner, keine Datei");
-    if (!S_ISREG(info.st_mode))
-        return fail("Das ist keine gewöhnliche Datei");
-    char buffer[65536];
-    while (data.size() <= kMaxPhoneFileSize) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n == 0)
-            break;
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return fail(readReason(errno));
-        }
-        data.append(buffer, static_cast<std::size_t>(n));
-    }
-    ::close(fd);
-    return std::nullopt;
+    const auto error = readRegularFile(path, kMaxPhoneFileSize, data);
+    if (!error)
+        return std::nullopt;
+    if (*error == EISDIR)
+        return "Das ist ein Ordner, keine Datei";
+    if (*error == ENODEV)
+        return "Das ist keine gewöhnliche Datei";
+    return readReason(*error);
 }
 
 } // namespace

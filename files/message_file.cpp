@@ -3,6 +3,7 @@
 #include "cp1252.h"
 #include "fields.h"
 #include "numbers.h"
+#include "read_file.h"
 
 #include <atomic>
 #include <cerrno>
@@ -117,35 +118,6 @@ MessageFileError writeError(const std::string& name, int error) {
     return {MessageFileError::Operation::Schreiben, name, 0, germanErrorReason(error)};
 }
 
-std::optional<int> readWholeFile(const std::string& path, std::string& data) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return errno;
-    struct stat info {};
-    const bool statted = ::fstat(fd, &info) == 0;
-    if (!statted || !S_ISREG(info.st_mode)) {
-        const int error = !statted ? errno : S_ISDIR(info.st_mode) ? EISDIR : ENODEV;
-        ::close(fd);
-        return error;
-    }
-    char buffer[65536];
-    while (data.size() <= kMaxMessageFileSize) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n == 0)
-            break;
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            const int error = errno;
-            ::close(fd);
-            return error;
-        }
-        data.append(buffer, static_cast<std::size_t>(n));
-    }
-    ::close(fd);
-    return std::nullopt;
-}
-
 // Writes everything, going on after short writes.
 bool writeAll(FileSystemCalls& calls, int fd, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -217,7 +189,7 @@ MessageReadResult NachrichtLesenAusDaten(std::string_view data, const std::strin
 
 MessageReadResult NachrichtLesen(const std::string& path) {
     std::string data;
-    if (const auto error = readWholeFile(path, data))
+    if (const auto error = readRegularFile(path, kMaxMessageFileSize, data))
         return readError(path, 0,
                          *error == ENOENT ? "Die Datei wurde nicht gefunden"
                                           : germanErrorReason(*error));
