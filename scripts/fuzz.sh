@@ -6,6 +6,7 @@
 set -euo pipefail
 seconds=${1:-60}
 cd "$(dirname "$0")/.."
+bash scripts/setup.sh clang libclang-rt-14-dev
 
 generator=()
 command -v ninja >/dev/null && generator=(-G Ninja)

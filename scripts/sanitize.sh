@@ -4,6 +4,7 @@
 # Exits non-zero when a test fails or any sanitizer reports, also from a child process.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+bash scripts/setup.sh
 
 # Set before building: test discovery runs the test programs at build time.
 export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:strict_string_checks=1
