@@ -83,7 +83,12 @@ std::string numberToText(double value) {
     if (value == 0)
         return "0"; // also for -0
     char buffer[64];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    // The shortest form alone would write 100000 as "1e+05"; whole numbers are written
+    // out in full up to the 15 digits a double holds exactly.
+    const bool whole = std::trunc(value) == value && std::fabs(value) < 1e15;
+    const auto [end, ec] =
+        whole ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed)
+              : std::to_chars(buffer, buffer + sizeof buffer, value);
     return ec == std::errc() ? std::string(buffer, end) : std::string();
 }
 

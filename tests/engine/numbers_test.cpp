@@ -37,3 +37,15 @@ TEST(NumberToText, WritesWholeNumbersWithoutDecimals) {
     EXPECT_EQ(numberToText(-0.0), "0");
     EXPECT_EQ(numberToText(155), "155");
 }
+
+TEST(NumberToText, WritesLargeWholeNumbersInFullNotInExponentForm) {
+    // Letters left of a 100,000-character message, picture numbers past 16 bits.
+    EXPECT_EQ(numberToText(-100000), "-100000");
+    EXPECT_EQ(numberToText(40000), "40000");
+    EXPECT_EQ(numberToText(100000), "100000");
+    EXPECT_EQ(numberToText(2147483647), "2147483647");
+    EXPECT_EQ(numberToText(-2147583647.0), "-2147583647");
+    EXPECT_EQ(numberToText(999999999999999.0), "999999999999999");
+    EXPECT_EQ(numberToText(1e15), "1e+15") << "beyond 15 digits the exponent form stays";
+    EXPECT_EQ(numberToText(100000.5), "100000.5");
+}
