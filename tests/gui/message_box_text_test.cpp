@@ -2,6 +2,7 @@
 
 #include "message_box_text.h"
 
+#include <QFont>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
@@ -184,6 +185,17 @@ TEST_P(MessageBoxTextTest, DoubleClickIsReported) {
         target = plain->viewport();
     QTest::mouseDClick(target, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
     EXPECT_EQ(doubleClicks.count(), 1);
+}
+
+TEST_P(MessageBoxTextTest, TakesTheWindowsFontButLaysTextOutUnshaped) {
+    QFont windowFont(QStringLiteral("Liberation Sans"));
+    windowFont.setPointSizeF(8.25);
+    window.setFont(windowFont);
+    const QFont font = box->widget()->font();
+    EXPECT_EQ(font.family(), windowFont.family());
+    EXPECT_EQ(font.pointSizeF(), 8.25);
+    EXPECT_TRUE(font.styleStrategy() & QFont::PreferNoShaping);
+    EXPECT_FALSE(font.kerning());
 }
 
 INSTANTIATE_TEST_SUITE_P(Boxes, MessageBoxTextTest,
