@@ -8,13 +8,18 @@
 #include "scripted_message_boxes.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
+#include <functional>
 #include <gtest/gtest.h>
+#include <map>
+#include <unistd.h>
 
 using namespace smssim;
 using smssim::test::ScriptedMessageBoxes;
@@ -348,6 +353,145 @@ TEST_F(DialogTest, SaveOntoAFolderIsRefusedWithTheDialogOpen) {
     EXPECT_TRUE(boxes.asked[1].text.endsWith("Das ist ein Ordner, keine Datei."));
     EXPECT_TRUE(form.isVisible());
 }
+
+// ---- Refused saves: nothing on disk changes, the dialog stays open with the name ----
+
+// Every file under `folder`, hidden ones included, with its bytes.
+std::map<QString, QByteArray> filesUnder(const QString& folder) {
+    std::map<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        files[path] = slurp(path);
+    }
+    return files;
+}
+
+// Runs `save` as an ordinary user when the tests run as root (as in CI), where write
+// permissions stop nothing. The real user changes too: the writer asks access(), which
+// checks the real one. False: the user cannot be changed.
+bool asOrdinaryUser(const std::function<void()>& save) {
+    if (::geteuid() != 0) {
+        save();
+        return true;
+    }
+    constexpr uid_t kNobody = 65534;
+    if (::setresuid(kNobody, kNobody, 0) != 0)
+        return false;
+    save();
+    EXPECT_EQ(::setresuid(0, 0, 0), 0);
+    return true;
+}
+
+// One system call of the save fails with `error`; all others are the real ones.
+class FailingCall : public FileSystemCalls {
+  public:
+    enum class Call { None, Open, Fsync, Rename };
+    FailingCall(Call call, int error) : call_(call), error_(error) {}
+
+    int open(const char* path, int flags, mode_t mode) override {
+        return call_ == Call::Open ? fail() : FileSystemCalls::open(path, flags, mode);
+    }
+    int fsync(int fd) override {
+        return call_ == Call::Fsync ? fail() : FileSystemCalls::fsync(fd);
+    }
+    int rename(const char* from, const char* to) override {
+        return call_ == Call::Rename ? fail() : FileSystemCalls::rename(from, to);
+    }
+
+  private:
+    int fail() {
+        errno = error_;
+        return -1;
+    }
+    Call call_;
+    int error_;
+};
+
+struct RefusedSaveCase {
+    const char* name;
+    QString typed;
+    QString target; // relative to the folder Daten
+    const char* reason;
+    FailingCall::Call call = FailingCall::Call::None;
+    int error = 0;
+    bool readOnlyTarget = false; // alt.n51 without write permission, saved by a user
+    bool folderRemoved = false;  // the shown folder disappears while the dialog is open
+};
+
+void PrintTo(const RefusedSaveCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class RefusedSave : public DialogTest, public ::testing::WithParamInterface<RefusedSaveCase> {};
+
+TEST_P(RefusedSave, SaysWhyNamingTheFileAndChangesNothing) {
+    const RefusedSaveCase& c = GetParam();
+    if (c.readOnlyTarget) {
+        // Only the file protects itself: the folders are open to everyone.
+        ASSERT_TRUE(QFile::setPermissions(root, QFileDevice::Permissions(0x7777)));
+        ASSERT_TRUE(QFile::setPermissions(dir, QFileDevice::Permissions(0x7777)));
+        ASSERT_TRUE(QFile::setPermissions(dir + "/alt.n51", QFileDevice::ReadOwner |
+                                                                QFileDevice::ReadGroup |
+                                                                QFileDevice::ReadOther));
+    }
+    Form2 form(state, boxes, "ein neuer, langer Text");
+    FailingCall failing(c.call, c.error);
+    form.setFileSystemCalls(failing);
+    form.show();
+    if (c.folderRemoved) {
+        ASSERT_TRUE(QDir(dir).removeRecursively());
+    }
+    const auto before = filesUnder(root);
+    auto* name = control<QLineEdit>(form, "Text1");
+    name->setText(c.typed);
+
+    const auto save = [&] { control<QPushButton>(form, "Command1")->click(); };
+    if (c.readOnlyTarget) {
+        ASSERT_TRUE(asOrdinaryUser(save)) << "cannot act as an ordinary user";
+    } else {
+        save();
+    }
+
+    const QString full = dir + "/" + c.target;
+    ASSERT_EQ(boxes.asked.size(), 2u);
+    EXPECT_EQ(boxes.asked[0].text, "In Datei " + full + " speichern?");
+    EXPECT_EQ(boxes.asked[1].text, "Die Datei „" + full + "“ kann nicht gespeichert werden.\n" +
+                                       QString::fromUtf8(c.reason) + ".");
+    EXPECT_EQ(boxes.asked[1].caption, "Achtung");
+    EXPECT_EQ(boxes.asked[1].buttons, MessageBoxes::Buttons::Ok);
+    EXPECT_EQ(boxes.asked[1].icon, MessageBoxes::Icon::Exclamation);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_NE(form.result(), QDialog::Accepted);
+    EXPECT_EQ(name->text(), c.typed);
+    EXPECT_EQ(filesUnder(root), before) << "a file was changed, made or left behind";
+    if (!c.folderRemoved) {
+        EXPECT_EQ(slurp(dir + "/alt.n51"), fileBytes("alter Text"));
+    }
+}
+
+using Call = FailingCall::Call;
+INSTANTIATE_TEST_SUITE_P(
+    Form2, RefusedSave,
+    ::testing::Values(RefusedSaveCase{"ReadOnlyTarget", "alt", "alt.n51", "Keine Berechtigung",
+                                      Call::None, 0, true},
+                      RefusedSaveCase{"ReadOnlyFileSystem", "alt", "alt.n51",
+                                      "Das Dateisystem ist schreibgeschützt", Call::Open, EROFS},
+                      RefusedSaveCase{"FolderRemovedWhileOpen", "Gruss", "Gruss.n51",
+                                      "Die Datei oder ihr Ordner wurde nicht gefunden", Call::None,
+                                      0, false, true},
+                      RefusedSaveCase{"SlashNamesAMissingFolder", "a/b", "a/b.n51",
+                                      "Die Datei oder ihr Ordner wurde nicht gefunden"},
+                      RefusedSaveCase{"SlashAfterAFileName", "alt.n51/b", "alt.n51/b.n51",
+                                      "Ein Teil des Pfades ist kein Ordner"},
+                      RefusedSaveCase{"WrittenButNotOnDisk", "alt", "alt.n51",
+                                      "Ein-/Ausgabefehler beim Zugriff auf den Datenträger",
+                                      Call::Fsync, EIO},
+                      RefusedSaveCase{"WrittenButNotRenamed", "alt", "alt.n51",
+                                      "Auf dem Datenträger ist kein Platz mehr", Call::Rename,
+                                      ENOSPC}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DialogTest, ClosingEitherDialogThroughTheFrameCountsAsCancel) {
     {
