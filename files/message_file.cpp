@@ -208,7 +208,7 @@ std::optional<MessageFileError> NachrichtSchreiben(const std::string& path, std:
         if (S_ISDIR(existing.st_mode))
             return writeError(path, EISDIR);
         // The rename would replace a read-only file; refuse as opening it would.
-        if (::access(target.c_str(), W_OK) != 0)
+        if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
             return writeError(path, errno);
     }
 

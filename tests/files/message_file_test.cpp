@@ -309,13 +309,21 @@ TEST(MessageFile, SaveIntoAMissingFolderOrOntoAFolderIsRefused) {
 }
 
 TEST(MessageFile, ReadOnlyFileStaysIntact) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root writes read-only files; the injected failures cover this path";
     TempDir dir;
     const auto target = dir.path() / "Gruss.n51";
     spit(target, "72\r\n");
-    fs::permissions(target, fs::perms::owner_read);
+    fs::permissions(target, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    // Root writes read-only files: save as an ordinary user, dropping only the effective
+    // user, which is the one the file system checks.
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        fs::permissions(dir.path(), fs::perms::all);
+        ASSERT_EQ(::seteuid(65534), 0);
+    }
     const auto error = NachrichtSchreiben(target.string(), "neu");
+    if (root) {
+        ASSERT_EQ(::seteuid(0), 0);
+    }
     ASSERT_TRUE(error);
     EXPECT_EQ(error->grund, "Keine Berechtigung");
     EXPECT_EQ(slurp(target), "72\r\n");
