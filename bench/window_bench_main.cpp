@@ -2,6 +2,7 @@
 // platform unless a display is chosen, with the window's font substitutions.
 
 #include "fonts.h"
+#include "runtime_dir.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -10,8 +11,7 @@
 int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    if (!std::getenv("XDG_RUNTIME_DIR"))
-        setenv("XDG_RUNTIME_DIR", "/tmp", 1);
+    smssim::test::ensureRuntimeDir();
     QApplication app(argc, argv);
     smssim::installFontSubstitutions();
     benchmark::Initialize(&argc, argv);
