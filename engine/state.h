@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <string>
 
 namespace smssim {
@@ -55,6 +56,9 @@ struct Module1 {
     std::string OeffnenLaufwerk;
     std::string SpeichernPfad;
     std::string SpeichernLaufwerk;
+    // The current directory of each volume (mount point -> directory), kept for the
+    // whole run as a drive keeps its current directory; both dialogs share it.
+    std::map<std::string, std::string> Laufwerksverzeichnisse;
 };
 
 } // namespace smssim

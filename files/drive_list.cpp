@@ -57,11 +57,13 @@ QString volumeOf(const QStringList& volumes, const QString& path) {
     return best;
 }
 
-DriveList::DriveList(QWidget* parent) : QComboBox(parent) {
+DriveList::DriveList(QWidget* parent, Directories* shared)
+    : QComboBox(parent), currentDirectories_(shared ? *shared : own_) {
     fill(browsableVolumes(mountedVolumes(), QStorageInfo(QDir::homePath()).rootPath()));
 }
 
-DriveList::DriveList(const QStringList& volumes, QWidget* parent) : QComboBox(parent) {
+DriveList::DriveList(const QStringList& volumes, QWidget* parent, Directories* shared)
+    : QComboBox(parent), currentDirectories_(shared ? *shared : own_) {
     QStringList all = volumes;
     if (!all.contains(QStringLiteral("/")))
         all.prepend(QStringLiteral("/"));
@@ -74,7 +76,7 @@ void DriveList::fill(const QStringList& volumes) {
     // As on Windows: the program's current directory is the current one of its volume.
     const QString cwd = QDir::currentPath();
     const QString home = volumeOf(volumes_, cwd);
-    currentDirectories_.insert(home, cwd);
+    currentDirectories_.try_emplace(home.toStdString(), cwd.toStdString());
     setCurrentIndex(static_cast<int>(volumes_.indexOf(home)));
     // Connected after filling: building the list is no change of drive.
     connect(this, &QComboBox::currentIndexChanged, this, [this] { emit Change(); });
@@ -91,12 +93,13 @@ void DriveList::setDrive(const QString& drive) {
 }
 
 QString DriveList::currentDirectory() const {
-    return currentDirectories_.value(Drive(), Drive());
+    const auto found = currentDirectories_.find(Drive().toStdString());
+    return found == currentDirectories_.end() ? Drive() : QString::fromStdString(found->second);
 }
 
 void DriveList::follow(const QString& directory) {
     const QString volume = volumeOf(volumes_, directory);
-    currentDirectories_.insert(volume, directory);
+    currentDirectories_[volume.toStdString()] = directory.toStdString();
     const QSignalBlocker blocker(this);
     setCurrentIndex(static_cast<int>(volumes_.indexOf(volume)));
 }

@@ -4,9 +4,10 @@
 // drive, each volume remembers its current directory: the last one shown on it.
 
 #include <QComboBox>
-#include <QHash>
 #include <QString>
 #include <QStringList>
+#include <map>
+#include <string>
 #include <vector>
 
 namespace smssim {
@@ -30,10 +31,14 @@ QString volumeOf(const QStringList& volumes, const QString& path);
 class DriveList : public QComboBox {
     Q_OBJECT
   public:
-    // The volumes mounted on this machine.
-    explicit DriveList(QWidget* parent = nullptr);
+    // Mount point -> current directory, in UTF-8.
+    using Directories = std::map<std::string, std::string>;
+
+    // The volumes mounted on this machine. `shared` keeps the current directories
+    // beyond this list's life (the program's state); without it the list keeps its own.
+    explicit DriveList(QWidget* parent = nullptr, Directories* shared = nullptr);
     // Fixed volumes; "/" is added when missing.
-    DriveList(const QStringList& volumes, QWidget* parent);
+    DriveList(const QStringList& volumes, QWidget* parent, Directories* shared = nullptr);
 
     QStringList volumes() const { return volumes_; }
 
@@ -58,7 +63,8 @@ class DriveList : public QComboBox {
     void fill(const QStringList& volumes);
 
     QStringList volumes_;
-    QHash<QString, QString> currentDirectories_;
+    Directories own_;
+    Directories& currentDirectories_;
 };
 
 } // namespace smssim

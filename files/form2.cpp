@@ -37,7 +37,7 @@ void Form2::createControls() {
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(twipsRect(1560, 3600, 4095, 375));
 
-    Platte = new DriveList(this);
+    Platte = new DriveList(this, &state_.Laufwerksverzeichnisse);
     Platte->setObjectName(QStringLiteral("Platte"));
     Platte->setGeometry(twipsRect(3960, 1440, 1695, 315));
 

@@ -46,7 +46,7 @@ void Form3::createControls() {
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->setGeometry(twipsRect(3720, 840, 1575, 495));
 
-    Platte = new DriveList(this);
+    Platte = new DriveList(this, &state_.Laufwerksverzeichnisse);
     Platte->setObjectName(QStringLiteral("Platte"));
     Platte->setGeometry(twipsRect(3720, 1800, 1575, 315));
 

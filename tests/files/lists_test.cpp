@@ -115,6 +115,23 @@ TEST(DriveList, ChangingTheVolumeRaisesChangeAndEachVolumeRemembersItsDirectory)
 
 // ---- Directory list ----
 
+TEST(DriveList, CurrentDirectoriesSharedWithTheProgramOutliveTheList) {
+    DriveList::Directories shared;
+    {
+        DriveList first({"/", "/media/usb"}, nullptr, &shared);
+        first.follow("/media/usb/Bilder");
+    }
+    DriveList second({"/", "/media/usb"}, nullptr, &shared);
+    second.setDrive("/media/usb");
+    EXPECT_EQ(second.currentDirectory(), "/media/usb/Bilder");
+    EXPECT_EQ(shared.at("/"), QDir::currentPath().toStdString())
+        << "the working directory is the start on its own volume";
+
+    DriveList own({"/", "/media/usb"}, nullptr);
+    own.setDrive("/media/usb");
+    EXPECT_EQ(own.currentDirectory(), "/media/usb") << "a list of its own starts afresh";
+}
+
 class DirectoryListTest : public ::testing::Test {
   protected:
     void SetUp() override {
