@@ -406,24 +406,24 @@ void Form1::Check1_Click() {
 
 void Form1::Command1_Click() {
     const auto n = parseNumber(text6_->text().toStdString());
-    if (n && *n < state_.Bildanzahl) {
-        setText6(QString::fromStdString(numberToText(*n + 1)));
-        const double m = parseNumber(text6_->text().toStdString()).value_or(1);
-        state_.Bildversatz = bildversatzFuer(m, state_.Bildhoehe);
-        DisplayZeichnen();
-    }
+    if (n && *n < state_.Bildanzahl)
+        showPicture(*n + 1);
     currentBox().widget()->setFocus();
 }
 
 void Form1::Command2_Click() {
     const auto n = parseNumber(text6_->text().toStdString());
-    if (n && *n > 1) {
-        setText6(QString::fromStdString(numberToText(*n - 1)));
-        const double m = parseNumber(text6_->text().toStdString()).value_or(1);
-        state_.Bildversatz = bildversatzFuer(m, state_.Bildhoehe);
-        DisplayZeichnen();
-    }
+    if (n && *n > 1)
+        showPicture(*n - 1);
     currentBox().widget()->setFocus();
+}
+
+void Form1::showPicture(double number) {
+    setText6(QString::fromStdString(numberToText(number)));
+    // The offset follows the number as Text6 now holds it.
+    const double shown = parseNumber(text6_->text().toStdString()).value_or(1);
+    state_.Bildversatz = bildversatzFuer(shown, state_.Bildhoehe);
+    DisplayZeichnen();
 }
 
 void Form1::Frame1_DblClick() {

@@ -94,6 +94,8 @@ class Form1 : public QMainWindow, public AnimationHost {
 
     bool applyPhone(const std::string& path, const QString& hint);
     void Bildtest();
+    // Shows picture `number`: Text6, Bildversatz and the display.
+    void showPicture(double number);
     MessageBoxText& currentBox();
     const MessageBoxText& currentBox() const;
 
