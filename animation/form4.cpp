@@ -1,8 +1,8 @@
 #include "form4.h"
 
-#include "layout_twips.h"
 #include "numbers.h"
 #include "renderer.h"
+#include "twips.h"
 
 #include <QFont>
 #include <QGroupBox>
@@ -60,24 +60,22 @@ void Form4::buildControls() {
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSizeF(8.25);
     setFont(font);
-    setFixedSize(layout::pixels(3375), layout::pixels(1950));
+    setFixedSize(twipsToPixels(3375), twipsToPixels(1950));
 
-    command1_ =
-        button(this, "Command1", QStringLiteral("Zappen"), layout::rect(120, 240, 1455, 495));
-    command2_ =
-        button(this, "Command2", QStringLiteral("Beenden"), layout::rect(120, 960, 1455, 495));
+    command1_ = button(this, "Command1", QStringLiteral("Zappen"), twipsRect(120, 240, 1455, 495));
+    command2_ = button(this, "Command2", QStringLiteral("Beenden"), twipsRect(120, 960, 1455, 495));
 
     frame1_ = new QGroupBox(QStringLiteral("Bilderanzahl :"), this);
     frame1_->setObjectName(QStringLiteral("Frame1"));
-    frame1_->setGeometry(layout::rect(1920, 120, 1215, 855));
-    bilder_ = lockedBox(frame1_, "Bilder", layout::rect(360, 240, 495, 315));
-    command3_ = button(frame1_, "Command3", QStringLiteral("-"), layout::rect(360, 600, 255, 165));
-    command4_ = button(frame1_, "Command4", QStringLiteral("+"), layout::rect(600, 600, 255, 165));
+    frame1_->setGeometry(twipsRect(1920, 120, 1215, 855));
+    bilder_ = lockedBox(frame1_, "Bilder", twipsRect(360, 240, 495, 315));
+    command3_ = button(frame1_, "Command3", QStringLiteral("-"), twipsRect(360, 600, 255, 165));
+    command4_ = button(frame1_, "Command4", QStringLiteral("+"), twipsRect(600, 600, 255, 165));
 
     frame2_ = new QGroupBox(QStringLiteral("Bildernummer:"), this);
     frame2_->setObjectName(QStringLiteral("Frame2"));
-    frame2_->setGeometry(layout::rect(1920, 1080, 1215, 735));
-    aktuellesBild_ = lockedBox(frame2_, "aktuellesBild", layout::rect(360, 240, 495, 315));
+    frame2_->setGeometry(twipsRect(1920, 1080, 1215, 735));
+    aktuellesBild_ = lockedBox(frame2_, "aktuellesBild", twipsRect(360, 240, 495, 315));
 
     for (auto* small : {command3_, command4_})
         small->setStyleSheet(QStringLiteral("padding: 0px"));

@@ -4,12 +4,12 @@
 #include "default_phone.h"
 #include "display_picture.h"
 #include "form4.h"
-#include "layout_twips.h"
 #include "lcd_image.h"
 #include "numbers.h"
 #include "phone_loader.h"
 #include "renderer.h"
 #include "text_codec.h"
+#include "twips.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -100,20 +100,20 @@ void Form1::buildControls() {
     const QFont sansSerif = font825(QStringLiteral("MS Sans Serif"));
 
     client_ = new QWidget(this);
-    client_->setFixedSize(layout::pixels(kClientWidthTwips), layout::pixels(kClientHeightTwips));
+    client_->setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
     setCentralWidget(client_);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    bild1_ = named(new DisplayPicture(client_), "Bild1", layout::rect(1320, 480, 5055, 2775));
+    bild1_ = named(new DisplayPicture(client_), "Bild1", twipsRect(1320, 480, 5055, 2775));
     bild1_->setToolTip(QStringLiteral("Simuliert das Handydisplay"));
     bild1_->setFocusPolicy(Qt::TabFocus);
     bild1_->resizeDisplay(bild1_->size(), bild1_->width(), bild1_->height());
 
     label6_ =
-        label(client_, "Label6", QStringLiteral("SMS - Text:"), layout::rect(240, 3600, 975, 255));
+        label(client_, "Label6", QStringLiteral("SMS - Text:"), twipsRect(240, 3600, 975, 255));
 
     // Element i of the control array Text1 is the widget named "Text1_i".
-    const QRect messageRect = layout::rect(240, 3840, 4095, 615);
+    const QRect messageRect = twipsRect(240, 3840, 4095, 615);
     text1_[0] = new MessageBoxText(MessageBoxText::Kind::SingleLine, client_);
     text1_[1] = new MessageBoxText(MessageBoxText::Kind::MultiLine, client_);
     named(text1_[0]->widget(), "Text1_0", messageRect);
@@ -130,44 +130,43 @@ void Form1::buildControls() {
     text1_[1]->widget()->hide();
 
     label4_ = label(client_, "Label4", QStringLiteral("Verfügbare Zeichen:"),
-                    layout::rect(4680, 3600, 1575, 255));
+                    twipsRect(4680, 3600, 1575, 255));
     label4_->setFont(sansSerif);
-    text3_ = named(new QPlainTextEdit(client_), "Text3", layout::rect(4680, 3840, 2895, 975));
+    text3_ = named(new QPlainTextEdit(client_), "Text3", twipsRect(4680, 3840, 2895, 975));
     text3_->setFont(sansSerif);
     text3_->setTabChangesFocus(true);
 
     frame1_ = named(new QGroupBox(QStringLiteral("Anzeige:"), client_), "Frame1",
-                    layout::rect(240, 4560, 4095, 855));
-    label7_ =
-        label(frame1_, "Label7", QStringLiteral("Bild Nr.:"), layout::rect(1320, 240, 615, 255));
-    text6_ = named(new QLineEdit(QStringLiteral("1"), frame1_), "Text6",
-                   layout::rect(1920, 240, 495, 315));
+                    twipsRect(240, 4560, 4095, 855));
+    label7_ = label(frame1_, "Label7", QStringLiteral("Bild Nr.:"), twipsRect(1320, 240, 615, 255));
+    text6_ =
+        named(new QLineEdit(QStringLiteral("1"), frame1_), "Text6", twipsRect(1920, 240, 495, 315));
     text6_->setReadOnly(true);
     command2_ = named(new QPushButton(QStringLiteral("-"), frame1_), "Command2",
-                      layout::rect(1920, 600, 255, 165));
+                      twipsRect(1920, 600, 255, 165));
     command1_ = named(new QPushButton(QStringLiteral("+"), frame1_), "Command1",
-                      layout::rect(2160, 600, 255, 165));
+                      twipsRect(2160, 600, 255, 165));
     for (auto* small : {command1_, command2_})
         small->setStyleSheet(QStringLiteral("padding: 0px"));
 
     label5_ = label(client_, "Label5", QStringLiteral("Sonderzeichen (z.T. nicht sendbar):"),
-                    layout::rect(4680, 4920, 2775, 255));
-    text4_ = named(new QLineEdit(client_), "Text4", layout::rect(4680, 5160, 2895, 975));
+                    twipsRect(4680, 4920, 2775, 255));
+    text4_ = named(new QLineEdit(client_), "Text4", twipsRect(4680, 5160, 2895, 975));
     text4_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     label1_ = label(client_, "Label1", QStringLiteral("Maximale Nachrichtenlänge:"),
-                    layout::rect(240, 5520, 2175, 255));
+                    twipsRect(240, 5520, 2175, 255));
     label1_->setFont(sansSerif);
     text2_ = named(new QLineEdit(QStringLiteral("160"), client_), "Text2",
-                   layout::rect(2520, 5520, 495, 285));
+                   twipsRect(2520, 5520, 495, 285));
     text2_->setFont(sansSerif);
     check1_ = named(new QCheckBox(QStringLiteral("Absätze"), client_), "Check1",
-                    layout::rect(3360, 5520, 975, 255));
+                    twipsRect(3360, 5520, 975, 255));
     check1_->hide();
     label2_ = label(client_, "Label2", QStringLiteral("Verbleibende Buchstaben:"),
-                    layout::rect(240, 5880, 1935, 255));
+                    twipsRect(240, 5880, 1935, 255));
     label2_->setFont(sansSerif);
-    label3_ = label(client_, "Label3", QStringLiteral("160"), layout::rect(2520, 5880, 495, 255));
+    label3_ = label(client_, "Label3", QStringLiteral("160"), twipsRect(2520, 5880, 495, 255));
     label3_->setFont(sansSerif);
 
     text2_->setFocus();
@@ -305,8 +304,8 @@ bool Form1::applyPhone(const std::string& path, const QString& hint) {
     // scaled so that one logical unit is one display pixel.
     const QSize size = displayPictureSize(state_);
     const double outerWidth = kClientWidthTwips + kOuterFrameTwips;
-    bild1_->move(layout::pixels((outerWidth - size.width() * kTwipsPerPixel) / 2),
-                 layout::pixels(kBild1TopTwips));
+    bild1_->move(twipsToPixels((outerWidth - size.width() * kTwipsPerPixel) / 2),
+                 twipsToPixels(kBild1TopTwips));
     bild1_->resizeDisplay(size, state_.Displaybreite, state_.Displayhoehe);
     return true;
 }

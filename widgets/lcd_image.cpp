@@ -1,5 +1,7 @@
 #include "lcd_image.h"
 
+#include "twips.h"
+
 #include <QPainter>
 #include <cmath>
 
@@ -8,8 +10,7 @@ namespace smssim {
 QSize displayPictureSize(const Module1& state) {
     const auto height = static_cast<float>(state.Displayhoehe * kTwipsPerRow);
     const auto width = static_cast<float>(state.Displaybreite * kTwipsPerColumn);
-    return {std::max(1, static_cast<int>(std::lround(width / kTwipsPerPixel))),
-            std::max(1, static_cast<int>(std::lround(height / kTwipsPerPixel)))};
+    return {std::max(1, twipsToPixels(width)), std::max(1, twipsToPixels(height))};
 }
 
 QColor colourFromLong(std::int32_t colour) {

@@ -13,11 +13,9 @@
 
 namespace smssim {
 
-// Twips per display pixel row and column of the display picture, and twips per
-// screen pixel.
+// Twips per display pixel row and column of the display picture.
 inline constexpr double kTwipsPerRow = 50 * 1.0204;
 inline constexpr double kTwipsPerColumn = 50 * 0.924;
-inline constexpr double kTwipsPerPixel = 15;
 
 // Device size of the display picture for the loaded phone.
 QSize displayPictureSize(const Module1& state);
