@@ -6,7 +6,6 @@
 
 #include <QFont>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -48,7 +47,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, Q
 
 } // namespace
 
-Form4::Form4(AnimationHost& host, QWidget* parent) : QDialog(parent), host_(host) {
+Form4::Form4(AnimationHost& host, QWidget* parent) : ModalWindow(parent), host_(host) {
     buildControls();
     connectHandlers();
     Form_Load();
@@ -143,15 +142,6 @@ void Form4::Command4_Click() {
         return;
     bilder_->setText(asText(n + 1));
     zappAnzahl_ = toLong(asNumber(bilder_->text())).value_or(zappAnzahl_);
-}
-
-void Form4::keyPressEvent(QKeyEvent* event) {
-    // The window closes only through "Beenden" or its close box; Escape does nothing.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace smssim

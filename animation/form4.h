@@ -3,8 +3,8 @@
 // cycle ("Zappen") and hands the picture number back to the main window ("Beenden").
 
 #include "animation_host.h"
+#include "modal_window.h"
 
-#include <QDialog>
 #include <QString>
 #include <cstdint>
 #include <variant>
@@ -15,7 +15,7 @@ class QPushButton;
 
 namespace smssim {
 
-class Form4 : public QDialog {
+class Form4 : public ModalWindow {
     Q_OBJECT
   public:
     // Builds the window and runs Form_Load, as loading the window does.
@@ -33,9 +33,6 @@ class Form4 : public QDialog {
     void Command2_Click();
     void Command3_Click();
     void Command4_Click();
-
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void buildControls();

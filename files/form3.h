@@ -3,23 +3,16 @@
 // of each clicked file) and the phone definition use. The result is left in
 // state.Dateiname: a full path, or "" when cancelled.
 
-#include "message_boxes.h"
-#include "state.h"
+#include "file_dialog.h"
 
-#include <QDialog>
 #include <functional>
 #include <string>
 
 class QLabel;
-class QPushButton;
 
 namespace smssim {
 
-class DirectoryList;
-class DriveList;
-class FileList;
-
-class Form3 : public QDialog {
+class Form3 : public FileDialog {
     Q_OBJECT
   public:
     // `preview` puts a message (Windows-1252 bytes) into the main window's message box.
@@ -30,36 +23,23 @@ class Form3 : public QDialog {
     void setPattern(const QString& pattern);
     void setLabelCaption(const QString& caption);
 
-    // Closing through the window frame (or reject() from code) counts as Abbrechen.
-    void reject() override;
-
-    void Form_Load();
-    void Platte_Change();
-    void Verzeichnis_Change();
-    void File1_Click();
-    void File1_DblClick();
-    void Command1_Click();
-    void Command2_Click();
+    void Form_Load() { openRememberedFolder(); }
+    void Platte_Change() override { showDriveDirectory(); }
+    void Verzeichnis_Change() override { showDirectoryFiles(); }
+    void Command2_Click() override { cancel(); }
+    // A click shows a preview while Vorschau is on; OK and a double click open the file.
+    void File1_Click() override;
+    void File1_DblClick() override { Oeffnen(); }
+    void Command1_Click() override { Oeffnen(); }
     // "Öffnen" in ASCII, as moc wants identifiers.
     void Oeffnen();
 
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
   private:
     void createControls();
-    void connectHandlers();
     std::string selectedPath() const;
 
-    Module1& state_;
-    MessageBoxes& boxes_;
     std::function<void(const std::string&)> preview_;
 
-    DirectoryList* Verzeichnis = nullptr;
-    FileList* File1 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    DriveList* Platte = nullptr;
     QLabel* Label1 = nullptr;
 };
 

@@ -5,6 +5,7 @@
 #include "display_picture.h"
 #include "form4.h"
 #include "lcd_image.h"
+#include "named.h"
 #include "numbers.h"
 #include "phone_loader.h"
 #include "renderer.h"
@@ -46,12 +47,6 @@ QFont font825(const QString& family) {
     QFont font(family);
     font.setPointSizeF(8.25);
     return font;
-}
-
-template <typename W> W* named(W* widget, const char* name, QRect geometry) {
-    widget->setObjectName(QString::fromUtf8(name));
-    widget->setGeometry(geometry);
-    return widget;
 }
 
 QLabel* label(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
