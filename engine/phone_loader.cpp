@@ -26,12 +26,7 @@ struct Refusal {
 
 // Everything a file supplies, built completely before the state is touched.
 struct Parsed {
-    std::string telefonname;
-    double zeilenbreite = 0, bildhoehe = 0, displayhoehe = 0, displaybreite = 0;
-    double zeilenhoehe = 0;
-    std::string dateiendung;
-    std::int32_t hintergrundfarbe = 0;
-    bool zeilensprung = false;
+    PhoneData phone;
     PhoneLists lists;
     GlyphTable zeichen;
 };
@@ -144,13 +139,13 @@ std::optional<Refusal> Parser::header() {
         if (f[i].quoted && !f[i].closed)
             return Refusal{f[i].line, "Das Anführungszeichen wird nicht geschlossen"};
     }
-    out_.telefonname = cp1252ToUtf8(f[0].text);
-    out_.dateiendung = cp1252ToUtf8(f[3].text);
-    const std::pair<int, double*> numeric[] = {{1, &out_.zeilenbreite},
-                                               {2, &out_.bildhoehe},
-                                               {5, &out_.displayhoehe},
-                                               {6, &out_.displaybreite},
-                                               {7, &out_.zeilenhoehe}};
+    out_.phone.Telefonname = cp1252ToUtf8(f[0].text);
+    out_.phone.Dateiendung = cp1252ToUtf8(f[3].text);
+    const std::pair<int, double*> numeric[] = {{1, &out_.phone.Zeilenbreite},
+                                               {2, &out_.phone.Bildhoehe},
+                                               {5, &out_.phone.Displayhoehe},
+                                               {6, &out_.phone.Displaybreite},
+                                               {7, &out_.phone.Zeilenhoehe}};
     for (const auto& [index, into] : numeric)
         if (auto r = number(kNames[index], f[index], *into))
             return r;
@@ -161,18 +156,18 @@ std::optional<Refusal> Parser::header() {
     if (!colourLong)
         return Refusal{f[4].line, "Hintergrundfarbe: " + quotedForDisplay(f[4].text) +
                                       " liegt außerhalb des 32-Bit-Bereichs"};
-    out_.hintergrundfarbe = *colourLong;
-    if (out_.bildhoehe <= 0)
+    out_.phone.Hintergrundfarbe = *colourLong;
+    if (out_.phone.Bildhoehe <= 0)
         return Refusal{f[2].line, "Bildhöhe muss größer als 0 sein"};
     for (int index : {5, 6}) {
-        const double v = index == 5 ? out_.displayhoehe : out_.displaybreite;
+        const double v = index == 5 ? out_.phone.Displayhoehe : out_.phone.Displaybreite;
         if (v <= 0 || v > kMaxDisplaySize)
             return Refusal{f[index].line, std::string(kNames[index]) +
                                               " muss größer als 0 und höchstens " +
                                               numberToText(kMaxDisplaySize) + " sein"};
     }
     out_.lists.absaetzeErlaubt = f[8].text == kAbsaetzeJa;
-    out_.zeilensprung = f[9].text == kZeilensprungJa;
+    out_.phone.Zeilensprung = f[9].text == kZeilensprungJa;
     return std::nullopt;
 }
 
@@ -311,15 +306,7 @@ PhoneLoadResult ZeichensatzLadenAusDaten(Module1& state, std::string_view data,
     if (auto refusal = parser.run())
         return PhoneError{name, refusal->line, refusal->reason};
     Parsed& p = parser.result();
-    state.Telefonname = std::move(p.telefonname);
-    state.Zeilenbreite = p.zeilenbreite;
-    state.Bildhoehe = p.bildhoehe;
-    state.Dateiendung = std::move(p.dateiendung);
-    state.Hintergrundfarbe = p.hintergrundfarbe;
-    state.Displayhoehe = p.displayhoehe;
-    state.Displaybreite = p.displaybreite;
-    state.Zeilenhoehe = p.zeilenhoehe;
-    state.Zeilensprung = p.zeilensprung;
+    static_cast<PhoneData&>(state) = std::move(p.phone);
     if (!p.lists.absaetzeErlaubt)
         state.Absaetze = false;
     state.Zeichen = p.zeichen;

@@ -23,10 +23,9 @@ struct ZeichenTyp {
 
 using GlyphTable = std::array<ZeichenTyp, 256>;
 
-struct Module1 {
-    GlyphTable Zeichen{};
-
-    // Phone data, from the phone definition file.
+// The phone data, from the phone definition file. One value, so that loading a phone
+// replaces it as a whole and two phones compare in one step.
+struct PhoneData {
     std::string Telefonname; // UTF-8
     double Zeilenbreite = 0;
     double Bildhoehe = 0;
@@ -36,6 +35,14 @@ struct Module1 {
     double Displaybreite = 0;
     double Zeilenhoehe = 0;
     bool Zeilensprung = false;
+
+    bool operator==(const PhoneData&) const = default;
+};
+
+// The phone data are members of their own (state.Zeilenbreite), as every procedure
+// reads them.
+struct Module1 : PhoneData {
+    GlyphTable Zeichen{};
 
     // Rendering. Bildversatz and Bildanzahl are 32-bit so that long messages page
     // past the 16-bit range without overflowing.
