@@ -1,12 +1,11 @@
 #include "phone_loader.h"
 
 #include "cp1252.h"
+#include "error_reason.h"
 #include "fields.h"
 #include "numbers.h"
 #include "read_file.h"
 
-#include <cerrno>
-#include <cstring>
 #include <optional>
 
 namespace smssim {
@@ -244,36 +243,11 @@ std::optional<Refusal> Parser::run() {
     return glyphs();
 }
 
-std::string readReason(int error) {
-    switch (error) {
-    case ENOENT:
-        return "Die Datei wurde nicht gefunden";
-    case EACCES:
-    case EPERM:
-        return "Keine Berechtigung, die Datei zu lesen";
-    case ENOTDIR:
-        return "Ein Teil des Pfades ist kein Ordner";
-    case ENAMETOOLONG:
-        return "Der Name ist zu lang";
-    case ELOOP:
-        return "Zu viele symbolische Verknüpfungen im Pfad";
-    case EIO:
-        return "Ein-/Ausgabefehler beim Lesen der Datei";
-    default:
-        return "Die Datei kann nicht gelesen werden (Systemfehler " + std::to_string(error) + ": " +
-               std::strerror(error) + ")";
-    }
-}
-
 std::optional<std::string> readWholeFile(const std::string& path, std::string& data) {
     const auto error = readRegularFile(path, kMaxPhoneFileSize, data);
     if (!error)
         return std::nullopt;
-    if (*error == EISDIR)
-        return "Das ist ein Ordner, keine Datei";
-    if (*error == ENODEV)
-        return "Das ist keine gewöhnliche Datei";
-    return readReason(*error);
+    return germanErrorReason(*error, FileAccess::Lesen);
 }
 
 } // namespace

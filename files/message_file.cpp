@@ -1,13 +1,13 @@
 #include "message_file.h"
 
 #include "cp1252.h"
+#include "error_reason.h"
 #include "fields.h"
 #include "numbers.h"
 #include "read_file.h"
 
 #include <atomic>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
@@ -34,48 +34,6 @@ int FileSystemCalls::rename(const char* from, const char* to) {
 FileSystemCalls& realFileSystemCalls() {
     static FileSystemCalls calls;
     return calls;
-}
-
-std::string germanErrorReason(int error) {
-    switch (error) {
-    case ENOENT:
-        return "Die Datei oder ihr Ordner wurde nicht gefunden";
-    case EACCES:
-    case EPERM:
-        return "Keine Berechtigung";
-    case EROFS:
-        return "Das Dateisystem ist schreibgeschützt";
-    case ENOSPC:
-        return "Auf dem Datenträger ist kein Platz mehr";
-    case EDQUOT:
-        return "Das Speicherkontingent ist erschöpft";
-    case EISDIR:
-        return "Das ist ein Ordner, keine Datei";
-    case ENOTDIR:
-        return "Ein Teil des Pfades ist kein Ordner";
-    case ENAMETOOLONG:
-        return "Der Name ist zu lang";
-    case ELOOP:
-        return "Zu viele symbolische Verknüpfungen im Pfad";
-    case EIO:
-        return "Ein-/Ausgabefehler beim Zugriff auf den Datenträger";
-    case EMFILE:
-    case ENFILE:
-        return "Zu viele offene Dateien";
-    case EFBIG:
-        return "Die Datei ist zu groß";
-    case EBUSY:
-    case ETXTBSY:
-        return "Die Datei ist in Benutzung";
-    case EXDEV:
-        return "Die Datei liegt auf einem anderen Datenträger";
-    case EINVAL:
-        return "Der Name ist ungültig";
-    case ENODEV:
-        return "Das ist keine gewöhnliche Datei";
-    default:
-        return "Systemfehler " + std::to_string(error) + " (" + std::strerror(error) + ")";
-    }
 }
 
 std::string MessageFileError::text() const {
@@ -115,7 +73,8 @@ MessageFileError readError(const std::string& name, int line, std::string reason
 }
 
 MessageFileError writeError(const std::string& name, int error) {
-    return {MessageFileError::Operation::Schreiben, name, 0, germanErrorReason(error)};
+    return {MessageFileError::Operation::Schreiben, name, 0,
+            germanErrorReason(error, FileAccess::Schreiben)};
 }
 
 // Writes everything, going on after short writes.
@@ -190,9 +149,7 @@ MessageReadResult NachrichtLesenAusDaten(std::string_view data, const std::strin
 MessageReadResult NachrichtLesen(const std::string& path) {
     std::string data;
     if (const auto error = readRegularFile(path, kMaxMessageFileSize, data))
-        return readError(path, 0,
-                         *error == ENOENT ? "Die Datei wurde nicht gefunden"
-                                          : germanErrorReason(*error));
+        return readError(path, 0, germanErrorReason(*error, FileAccess::Lesen));
     return NachrichtLesenAusDaten(data, path);
 }
 

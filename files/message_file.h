@@ -68,7 +68,4 @@ MessageReadResult NachrichtLesen(const std::string& path);
 std::optional<MessageFileError> NachrichtSchreiben(const std::string& path, std::string_view text,
                                                    FileSystemCalls& calls = realFileSystemCalls());
 
-// German description of an errno value.
-std::string germanErrorReason(int error);
-
 } // namespace smssim

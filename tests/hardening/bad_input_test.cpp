@@ -461,11 +461,11 @@ INSTANTIATE_TEST_SUITE_P(
                  "Das ist keine gewöhnliche Datei"},
         MadeFile{"PhoneWithoutReadPermission", Kind::Phone,
                  [](const std::string& d) { return madeFile(d, "geheim.bsd", kHeader, 0); }, 0,
-                 "Keine Berechtigung, die Datei zu lesen", true},
+                 "Keine Berechtigung", true},
         MadeFile{"PhoneReadFails", Kind::Phone,
                  // A regular file whose read fails: the process's memory at address 0.
                  [](const std::string&) { return "/proc/self/mem"; }, 0,
-                 "Ein-/Ausgabefehler beim Lesen der Datei"},
+                 "Ein-/Ausgabefehler beim Zugriff auf den Datenträger"},
         MadeFile{"PhoneInMissingFolder", Kind::Phone,
                  [](const std::string& d) { return d + "/fehlt/Nokia.bsd"; }, 0,
                  "Die Datei wurde nicht gefunden"},
