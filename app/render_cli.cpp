@@ -10,6 +10,7 @@
 #include "renderer.h"
 
 #include <QBuffer>
+#include <QCommandLineParser>
 #include <cmath>
 #include <fstream>
 #include <iostream>
@@ -21,10 +22,14 @@ namespace {
 
 using Args = std::vector<std::string>;
 
-std::optional<std::string> takeValue(const Args& args, std::size_t& i) {
-    if (i + 1 >= args.size())
-        return std::nullopt;
-    return args[++i];
+// Arguments travel through Qt as Latin-1, one character per byte, so that a file name or
+// text that is no valid UTF-8 comes back unchanged; option names are ASCII either way.
+QString fromBytes(const std::string& bytes) {
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+std::string toBytes(const QString& text) {
+    return text.toLatin1().toStdString();
 }
 
 std::optional<std::string> setFormat(RenderOptions& o, const std::string& name) {
@@ -49,39 +54,29 @@ std::optional<std::string> setNumber(double& into, const std::string& option,
     return std::nullopt;
 }
 
-// One option at args[i]; advances i past its value.
-std::optional<std::string> parseOne(RenderOptions& o, const Args& args, std::size_t& i,
-                                    bool& haveMessage) {
-    const std::string& a = args[i];
-    if (a == "--paragraphs") {
-        o.paragraphs = true;
-        return std::nullopt;
+QCommandLineOption valueOption(const char* name, const char* valueName) {
+    return {QString::fromLatin1(name), QString(), QString::fromLatin1(valueName)};
+}
+
+// Which of the three message options was given, with its value; exactly one may be.
+std::optional<std::string> setMessage(RenderOptions& o, const QCommandLineParser& parser) {
+    const std::pair<const char*, MessageSource> sources[] = {
+        {"text", MessageSource::Text},
+        {"text-file", MessageSource::TextFile},
+        {"message", MessageSource::MessageFile}};
+    qsizetype given = 0;
+    for (const auto& [name, source] : sources) {
+        const QStringList values = parser.values(QString::fromLatin1(name));
+        given += values.size();
+        if (!values.isEmpty()) {
+            o.source = source;
+            o.message = toBytes(values.last());
+        }
     }
-    const auto value = takeValue(args, i);
-    if (a != "--phone" && a != "--picture" && a != "--max-length" && a != "--text" &&
-        a != "--text-file" && a != "--message" && a != "--format" && a != "--out")
-        return "unknown argument '" + a + "'";
-    if (!value)
-        return a + " needs a value";
-    if (a == "--phone")
-        o.phone = *value;
-    else if (a == "--picture")
-        return setNumber(o.picture, a, *value, 1);
-    else if (a == "--max-length")
-        return setNumber(o.maxLength, a, *value, 0);
-    else if (a == "--format")
-        return setFormat(o, *value);
-    else if (a == "--out")
-        o.out = *value;
-    else {
-        if (haveMessage)
-            return "give only one of --text, --text-file and --message";
-        haveMessage = true;
-        o.source = a == "--text"        ? MessageSource::Text
-                   : a == "--text-file" ? MessageSource::TextFile
-                                        : MessageSource::MessageFile;
-        o.message = *value;
-    }
+    if (given == 0)
+        return "one of --text, --text-file and --message is needed";
+    if (given > 1)
+        return "give only one of --text, --text-file and --message";
     return std::nullopt;
 }
 
@@ -198,18 +193,53 @@ std::string renderUsage() {
 }
 
 std::variant<RenderOptions, std::string> parseRenderArguments(const Args& args) {
+    QCommandLineParser parser;
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption paragraphs(QStringLiteral("paragraphs"));
+    parser.addOptions({help, paragraphs, valueOption("phone", "FILE"), valueOption("picture", "N"),
+                       valueOption("max-length", "N"), valueOption("text", "TEXT"),
+                       valueOption("text-file", "FILE"), valueOption("message", "FILE"),
+                       valueOption("format", "FORMAT"), valueOption("out", "FILE")});
+    QStringList arguments{QStringLiteral("smssim-render")};
+    for (const std::string& a : args)
+        arguments << fromBytes(a);
+    if (!parser.parse(arguments))
+        return toBytes(parser.errorText());
     RenderOptions o;
-    bool haveMessage = false;
-    for (std::size_t i = 0; i < args.size(); ++i)
-        if (auto error = parseOne(o, args, i, haveMessage))
+    if (parser.isSet(help)) {
+        o.help = true;
+        return o;
+    }
+    if (const QStringList extra = parser.positionalArguments(); !extra.isEmpty())
+        return "unknown argument '" + toBytes(extra.first()) + "'";
+    o.paragraphs = parser.isSet(paragraphs);
+    const auto value = [&parser](const char* name) {
+        return toBytes(parser.value(QString::fromLatin1(name)));
+    };
+    if (parser.isSet(QStringLiteral("phone")))
+        o.phone = value("phone");
+    if (parser.isSet(QStringLiteral("out")))
+        o.out = value("out");
+    if (parser.isSet(QStringLiteral("picture")))
+        if (auto error = setNumber(o.picture, "--picture", value("picture"), 1))
             return *error;
-    if (!haveMessage)
-        return std::string("one of --text, --text-file and --message is needed");
+    if (parser.isSet(QStringLiteral("max-length")))
+        if (auto error = setNumber(o.maxLength, "--max-length", value("max-length"), 0))
+            return *error;
+    if (parser.isSet(QStringLiteral("format")))
+        if (auto error = setFormat(o, value("format")))
+            return *error;
+    if (auto error = setMessage(o, parser))
+        return *error;
     return o;
 }
 
 int runRender(const RenderOptions& o, const std::string& dataDir, std::ostream& out,
               std::ostream& err) {
+    if (o.help) {
+        out << renderUsage();
+        return kExitOk;
+    }
     Module1 s;
     const std::string phone = o.phone ? *o.phone : findDefaultPhone(dataDir);
     auto loaded = ZeichensatzLaden(s, phone);

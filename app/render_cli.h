@@ -13,6 +13,7 @@ enum class RenderFormat { Dots, Ascii, Png };
 enum class MessageSource { Text, TextFile, MessageFile };
 
 struct RenderOptions {
+    bool help = false; // print the usage and nothing else
     std::optional<std::string> phone;
     bool paragraphs = false;
     double picture = 1;
@@ -27,7 +28,8 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitUnusable = 1;
 inline constexpr int kExitUsage = 2;
 
-// The arguments without the program name; a string is the usage error.
+// The arguments without the program name, options also as --option=value; a string is
+// the usage error.
 std::variant<RenderOptions, std::string> parseRenderArguments(const std::vector<std::string>& args);
 
 // Runs one rendering; `dataDir` is where the default phone is looked for after the

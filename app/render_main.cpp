@@ -8,10 +8,6 @@
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        std::cout << smssim::renderUsage();
-        return smssim::kExitOk;
-    }
     auto parsed = smssim::parseRenderArguments(args);
     if (auto* error = std::get_if<std::string>(&parsed)) {
         std::cerr << "smssim-render: " << *error << '\n' << smssim::renderUsage();
