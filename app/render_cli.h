@@ -1,6 +1,8 @@
 #pragma once
 // smssim-render: lays a message out on a phone's display without a window.
 
+#include "renderer.h"
+
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -17,7 +19,7 @@ struct RenderOptions {
     std::optional<std::string> phone;
     bool paragraphs = false;
     double picture = 1;
-    double maxLength = 160;
+    double maxLength = kDefaultMaxLength;
     MessageSource source = MessageSource::Text;
     std::string message; // the text itself, or a file name
     RenderFormat format = RenderFormat::Dots;

@@ -15,8 +15,9 @@ namespace {
 // "Absätze: Ja" in Windows-1252.
 constexpr std::string_view kAbsaetzeJa = "Abs\xE4tze: Ja";
 constexpr std::string_view kZeilensprungJa = "Zeilensprung: Ja";
-constexpr int kMaxRows = 10;
-constexpr int kMaxRowField = 10;
+constexpr int kMaxRows = kGlyphSize;
+constexpr int kMaxRowField = kGlyphSize;
+constexpr int kHeaderFields = 10;
 
 struct Refusal {
     int line;
@@ -125,14 +126,15 @@ std::optional<Refusal> Parser::number(const char* what, const Field& f, double& 
 }
 
 std::optional<Refusal> Parser::header() {
-    static constexpr const char* kNames[] = {
+    static constexpr const char* kNames[kHeaderFields] = {
         "Telefonname", "Zeilenbreite",  "Bildhöhe",   "Dateiendung", "Hintergrundfarbe",
         "Displayhöhe", "Displaybreite", "Zeilenhöhe", "Absätze",     "Zeilensprung"};
-    Field f[10];
-    for (int i = 0; i < 10; ++i) {
+    Field f[kHeaderFields];
+    for (int i = 0; i < kHeaderFields; ++i) {
         if (reader_.atEnd())
             return Refusal{lastLine_, std::string("Die Datei endet vor dem Feld ") + kNames[i] +
-                                          " (Feld " + std::to_string(i + 1) + " von 10)"};
+                                          " (Feld " + std::to_string(i + 1) + " von " +
+                                          std::to_string(kHeaderFields) + ")"};
         f[i] = reader_.next();
         lastLine_ = f[i].line;
         if (f[i].quoted && !f[i].closed)
@@ -262,8 +264,8 @@ std::string PhoneError::text() const {
 void ZeichensatzLeeren(GlyphTable& zeichen) {
     for (int code = 1; code <= 255; ++code) {
         auto& glyph = zeichen[code];
-        for (int row = 1; row <= 10; ++row)
-            for (int column = 1; column <= 10; ++column)
+        for (int row = 1; row <= kGlyphSize; ++row)
+            for (int column = 1; column <= kGlyphSize; ++column)
                 glyph.punkt(row, column) = 0;
         glyph.Breite = 0;
         glyph.Hoehe = 0;

@@ -45,6 +45,9 @@ void Bildtest(const Module1& state, DisplaySurface& surface);
 // kept within 32 bits.
 std::int32_t bildversatzFuer(double bildNummer, double bildhoehe);
 
+// The maximum message length until the user types another: one SMS.
+inline constexpr int kDefaultMaxLength = 160;
+
 // The maximum message length typed by the user: a whole or fractional number
 // 0..2147483647. nullopt while it holds no valid number.
 std::optional<double> parseMaximum(std::string_view text);

@@ -9,16 +9,20 @@
 
 namespace smssim {
 
-// One glyph. Pixel (row, column), both 0..10, is entry row + 11 * column of Punkte;
-// non-zero means set. Rows 1..Hoehe and columns 1..Breite are drawn; row 0 and
-// column 0 never are.
+// A glyph has at most this many pixel rows and columns.
+inline constexpr int kGlyphSize = 10;
+// Rows and columns are numbered from 0, though row 0 and column 0 are never drawn.
+inline constexpr int kGlyphStride = kGlyphSize + 1;
+
+// One glyph. Pixel (row, column), both 0..kGlyphSize, is entry row + kGlyphStride *
+// column of Punkte; non-zero means set. Rows 1..Hoehe and columns 1..Breite are drawn.
 struct ZeichenTyp {
-    std::array<std::int16_t, 121> Punkte{};
+    std::array<std::int16_t, kGlyphStride * kGlyphStride> Punkte{};
     std::int16_t Hoehe = 0;
     std::int16_t Breite = 0;
 
-    std::int16_t& punkt(int row, int column) { return Punkte[row + 11 * column]; }
-    std::int16_t punkt(int row, int column) const { return Punkte[row + 11 * column]; }
+    std::int16_t& punkt(int row, int column) { return Punkte[row + kGlyphStride * column]; }
+    std::int16_t punkt(int row, int column) const { return Punkte[row + kGlyphStride * column]; }
 };
 
 using GlyphTable = std::array<ZeichenTyp, 256>;

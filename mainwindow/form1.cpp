@@ -92,18 +92,29 @@ void Form1::buildControls() {
     setObjectName(QStringLiteral("Form1"));
     setFont(font825(QStringLiteral("Arial")));
     setWindowIcon(appIcon());
-    const QFont sansSerif = font825(QStringLiteral("MS Sans Serif"));
 
     client_ = new QWidget(this);
     client_->setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
     setCentralWidget(client_);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
+    buildDisplay();
+    buildMessageBoxes();
+    buildCharacterList();
+    buildPictureFrame();
+    buildSpecialCharacters();
+    buildLengthControls();
+    text2_->setFocus();
+}
+
+void Form1::buildDisplay() {
     bild1_ = named(new DisplayPicture(client_), "Bild1", twipsRect(1320, 480, 5055, 2775));
     bild1_->setToolTip(QStringLiteral("Simuliert das Handydisplay"));
     bild1_->setFocusPolicy(Qt::TabFocus);
     bild1_->resizeDisplay(bild1_->size(), bild1_->width(), bild1_->height());
+}
 
+void Form1::buildMessageBoxes() {
     label6_ =
         label(client_, "Label6", QStringLiteral("SMS - Text:"), twipsRect(240, 3600, 975, 255));
 
@@ -116,21 +127,26 @@ void Form1::buildControls() {
     text1_[0]->setObjectName(QStringLiteral("Text1_0"));
     text1_[1]->setObjectName(QStringLiteral("Text1_1"));
     for (auto* box : text1_)
-        box->setMaxLength(160);
+        box->setMaxLength(kDefaultMaxLength);
     // A tall single-line text box shows its text at the top, not centred.
     qobject_cast<QLineEdit*>(text1_[0]->widget())->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette black = text1_[1]->widget()->palette();
     black.setColor(QPalette::Text, Qt::black);
     text1_[1]->widget()->setPalette(black);
     text1_[1]->widget()->hide();
+}
 
+void Form1::buildCharacterList() {
+    const QFont sansSerif = font825(QStringLiteral("MS Sans Serif"));
     label4_ = label(client_, "Label4", QStringLiteral("Verfügbare Zeichen:"),
                     twipsRect(4680, 3600, 1575, 255));
     label4_->setFont(sansSerif);
     text3_ = named(new QPlainTextEdit(client_), "Text3", twipsRect(4680, 3840, 2895, 975));
     text3_->setFont(sansSerif);
     text3_->setTabChangesFocus(true);
+}
 
+void Form1::buildPictureFrame() {
     frame1_ = named(new QGroupBox(QStringLiteral("Anzeige:"), client_), "Frame1",
                     twipsRect(240, 4560, 4095, 855));
     label7_ = label(frame1_, "Label7", QStringLiteral("Bild Nr.:"), twipsRect(1320, 240, 615, 255));
@@ -143,16 +159,21 @@ void Form1::buildControls() {
                       twipsRect(2160, 600, 255, 165));
     for (auto* small : {command1_, command2_})
         small->setStyleSheet(QStringLiteral("padding: 0px"));
+}
 
+void Form1::buildSpecialCharacters() {
     label5_ = label(client_, "Label5", QStringLiteral("Sonderzeichen (z.T. nicht sendbar):"),
                     twipsRect(4680, 4920, 2775, 255));
     text4_ = named(new QLineEdit(client_), "Text4", twipsRect(4680, 5160, 2895, 975));
     text4_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
 
+void Form1::buildLengthControls() {
+    const QFont sansSerif = font825(QStringLiteral("MS Sans Serif"));
     label1_ = label(client_, "Label1", QStringLiteral("Maximale Nachrichtenlänge:"),
                     twipsRect(240, 5520, 2175, 255));
     label1_->setFont(sansSerif);
-    text2_ = named(new QLineEdit(QStringLiteral("160"), client_), "Text2",
+    text2_ = named(new QLineEdit(QString::number(kDefaultMaxLength), client_), "Text2",
                    twipsRect(2520, 5520, 495, 285));
     text2_->setFont(sansSerif);
     check1_ = named(new QCheckBox(QStringLiteral("Absätze"), client_), "Check1",
@@ -161,10 +182,9 @@ void Form1::buildControls() {
     label2_ = label(client_, "Label2", QStringLiteral("Verbleibende Buchstaben:"),
                     twipsRect(240, 5880, 1935, 255));
     label2_->setFont(sansSerif);
-    label3_ = label(client_, "Label3", QStringLiteral("160"), twipsRect(2520, 5880, 495, 255));
+    label3_ = label(client_, "Label3", QString::number(kDefaultMaxLength),
+                    twipsRect(2520, 5880, 495, 255));
     label3_->setFont(sansSerif);
-
-    text2_->setFocus();
 }
 
 void Form1::buildMenu() {

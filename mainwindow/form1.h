@@ -86,6 +86,13 @@ class Form1 : public QMainWindow, public AnimationHost {
 
   private:
     void buildControls();
+    // The groups of controls, top to bottom, in the order they are stacked.
+    void buildDisplay();
+    void buildMessageBoxes();
+    void buildCharacterList();
+    void buildPictureFrame();
+    void buildSpecialCharacters();
+    void buildLengthControls();
     void buildMenu();
     void nameControls();
     void buildTabOrder();
