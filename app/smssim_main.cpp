@@ -7,6 +7,7 @@
 #include "state.h"
 
 #include <QApplication>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 
@@ -36,7 +37,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("smssim"));
     // Without the translations Qt's own buttons stay English; the program still works.
-    smssim::installGermanQtTexts();
+    QTranslator qtTexts;
+    smssim::installGermanQtTexts(qtTexts);
     smssim::installFontSubstitutions();
 
     smssim::Module1 state;

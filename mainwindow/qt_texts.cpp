@@ -7,17 +7,14 @@
 
 namespace smssim {
 
-bool installGermanQtTexts() {
+bool installGermanQtTexts(QTranslator& translator) {
     // Explicit: a machine without a German locale would otherwise pick English texts.
     const QLocale german(QLocale::German, QLocale::Germany);
     QLocale::setDefault(german);
-    auto* translator = new QTranslator(QCoreApplication::instance());
-    if (!translator->load(german, QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete translator;
+    if (!translator.load(german, QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         return false;
-    }
-    return QCoreApplication::installTranslator(translator);
+    return QCoreApplication::installTranslator(&translator);
 }
 
 } // namespace smssim

@@ -17,6 +17,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 #include <ostream>
 #include <set>
 
@@ -173,7 +174,9 @@ TEST_F(AccessibleNames, FileDialogs) {
 // --- German texts of Qt's own dialog, shown when the default phone is missing at start.
 
 TEST(QtTexts, FileDialogForAnotherPhoneSpeaksGerman) {
-    ASSERT_TRUE(installGermanQtTexts()) << "qtbase_de.qm missing: install qt6-translations-l10n";
+    QTranslator qtTexts;
+    ASSERT_TRUE(installGermanQtTexts(qtTexts))
+        << "qtbase_de.qm missing: install qt6-translations-l10n";
     installFontSubstitutions();
     QTemporaryDir emptyDir;
     ASSERT_TRUE(emptyDir.isValid());
