@@ -105,7 +105,7 @@ TEST(RenderCli, RefusesWrongArgumentsWithStatusTwo) {
 }
 
 TEST(RenderCli, RefusesUnusableFilesAndTextsWithStatusOne) {
-    CliRun r = run({"--phone", kData + "/phones-bad/code-256.bsd", "--text", "a"});
+    CliRun r = run({"--phone", kData + "/hardening/code-256.bsd", "--text", "a"});
     EXPECT_EQ(r.status, kExitUnusable);
     EXPECT_NE(r.err.find("code-256.bsd"), std::string::npos);
     r = run({"--phone", kMini, "--text-file", kData + "/nowhere.txt"});
