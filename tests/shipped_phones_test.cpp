@@ -48,14 +48,15 @@ int firstInked(const ZeichenTyp& g) {
 
 int lastInked(const ZeichenTyp& g) {
     const auto rows = inkedRows(g);
-    return static_cast<int>(rows.rend() - std::find_if(rows.rbegin(), rows.rend(),
-                                                       [](int b) { return b; }));
+    return static_cast<int>(rows.rend() -
+                            std::find_if(rows.rbegin(), rows.rend(), [](int b) { return b; }));
 }
 
 TEST(ShippedPhones, LoadDrawEveryCharacterAndFitTheirDisplays) {
     // Meant to look like another character: no-break space, soft hyphen, low quote.
     const std::map<int, int> twins = {{160, ' '}, {0xAD, '-'}, {0x82, ','}};
-    const std::string sendable = "@$_ Az09?\xA3\xA5\xE8\xE9\xC4\xD6\xDC\xE4\xF6\xFC\xDF\xA7\xBF\xE0";
+    const std::string sendable =
+        "@$_ Az09?\xA3\xA5\xE8\xE9\xC4\xD6\xDC\xE4\xF6\xFC\xDF\xA7\xBF\xE0";
     const std::string special = "[]{}\\^~|`\x80\xE1\xED\xF3\xFA\xC0\xB0\xB5\x84\x93\xAD";
     std::map<std::string, int> extensions;
     bool paragraphs = false, noWrap = false;
@@ -92,9 +93,11 @@ TEST(ShippedPhones, LoadDrawEveryCharacterAndFitTheirDisplays) {
             const auto rows = inkedRows(z[code]);
             const bool blank = std::all_of(rows.begin(), rows.end(), [](int b) { return !b; });
             EXPECT_EQ(blank, code == ' ' || code == 160) << code;
-            for (int other : printableCodes())
-                if (other < code && !(twins.count(code) && twins.at(code) == other))
+            for (int other : printableCodes()) {
+                if (other < code && !(twins.count(code) && twins.at(code) == other)) {
                     EXPECT_NE(rows, inkedRows(z[other])) << code << " looks like " << other;
+                }
+            }
         }
         for (char c : sendable)
             EXPECT_NE(lists.verfuegbar.find(c), std::string::npos) << int(c);

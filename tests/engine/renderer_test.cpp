@@ -39,8 +39,8 @@ const std::pair<int, std::string> kNoWrap{kWordWrapLine, "Zeilensprung: Nein"};
 struct LayoutCase {
     const char* name;
     std::string text;
-    std::size_t dot;      // index of a dot in drawing order (6 per A)
-    Dot expected;         // where it lands
+    std::size_t dot; // index of a dot in drawing order (6 per A)
+    Dot expected;    // where it lands
     int bildanzahl;
     bool paragraphs = false;
     std::vector<std::pair<int, std::string>> header = {};
@@ -68,8 +68,7 @@ TEST_P(Layout, PutsTheDotWhereThePhoneDoes) {
 INSTANTIATE_TEST_SUITE_P(
     Renderer, Layout,
     ::testing::Values(
-        LayoutCase{"FirstDot", "A", 0, {1, 2}, 1},
-        LayoutCase{"ColumnByColumn", "A", 5, {3, 3}, 1},
+        LayoutCase{"FirstDot", "A", 0, {1, 2}, 1}, LayoutCase{"ColumnByColumn", "A", 5, {3, 3}, 1},
         // The fifth A ends exactly at the line width 20 and stays; the sixth wraps.
         LayoutCase{"GlyphEndingAtTheLineWidthStays", "AAAAAA", 24, {17, 2}, 1, false, {kNoWrap}},
         LayoutCase{"NextGlyphWraps", "AAAAAA", 30, {1, 6}, 1, false, {kNoWrap}},

@@ -85,8 +85,8 @@ class ListsTest : public ::testing::Test {
         ASSERT_TRUE(tmp.isValid());
         root = QDir(tmp.path()).canonicalPath();
         dir = root + "/Daten";
-        for (const char* sub : {"Daten/beta", "Daten/Alpha", "Daten/.versteckt", "Daten/gamma/x",
-                                "Daten/d.n51"})
+        for (const char* sub :
+             {"Daten/beta", "Daten/Alpha", "Daten/.versteckt", "Daten/gamma/x", "Daten/d.n51"})
             ASSERT_TRUE(QDir(root).mkpath(sub));
         for (const char* f : {"b.N51", "a.n51", "c.txt", ".h.n51", "n51"})
             QFile(dir + "/" + f).open(QIODevice::WriteOnly);

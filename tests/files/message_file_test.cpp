@@ -138,18 +138,23 @@ INSTANTIATE_TEST_SUITE_P(Hardening, RefusedMessageFile,
                          test::rowName);
 
 TEST(MessageFile, OddButValidFilesReadRight) {
-    const std::pair<const char*, const char*> files[] = {
-        {"cr-only.n51", "Hallo"}, {"lf.n51", "Hallo"},         {"utf8-bom.n51", "Hallo"},
-        {"commas.n51", "Hallo"},  {"no-final-line-end.n51", "Ho"}, {"blank-lines.n51", "Ho"},
-        {"half-to-even.n51", "BB"}, {"decimal-comma.n51", "A\x05"}, {"empty.n51", ""}};
+    const std::pair<const char*, const char*> files[] = {{"cr-only.n51", "Hallo"},
+                                                         {"lf.n51", "Hallo"},
+                                                         {"utf8-bom.n51", "Hallo"},
+                                                         {"commas.n51", "Hallo"},
+                                                         {"no-final-line-end.n51", "Ho"},
+                                                         {"blank-lines.n51", "Ho"},
+                                                         {"half-to-even.n51", "BB"},
+                                                         {"decimal-comma.n51", "A\x05"},
+                                                         {"empty.n51", ""}};
     for (const auto& [file, text] : files)
         EXPECT_EQ(readText(kData + "/hardening/" + file), text) << file;
 }
 
 // ---- Saving never destroys data ----
 
-// Fails one step of the save with a chosen errno; a write fails after 7 bytes have gone
-// through, so the temporary file is left half written. Records where it was made.
+// Fails one step of the save with an errno; a write fails after 7 bytes went through,
+// so the temporary file is left half written. Records where that file was made.
 class FailingCalls : public FileSystemCalls {
   public:
     enum class Step { Write, WriteNothing, Fsync, Close, Rename, Open };
@@ -157,86 +162,66 @@ class FailingCalls : public FileSystemCalls {
 
     int open(const char* path, int flags, mode_t mode) override {
         opened = path;
-        if (step_ == Step::Open)
-            return errno = error_, -1;
-        return FileSystemCalls::open(path, flags, mode);
+        return fails(Step::Open) ? -1 : FileSystemCalls::open(path, flags, mode);
     }
     ssize_t write(int fd, const void* data, std::size_t size) override {
         if (step_ == Step::WriteNothing)
             return errno = 0, 0;
         if (step_ != Step::Write)
             return FileSystemCalls::write(fd, data, size);
-        if (budget_ == 0)
-            return errno = error_, -1;
-        const std::size_t n = std::min(size, budget_);
-        budget_ -= n;
-        return FileSystemCalls::write(fd, data, n);
+        if (fails(Step::Write) && budget_ == 0)
+            return -1;
+        size = std::min(size, budget_);
+        budget_ -= size;
+        return FileSystemCalls::write(fd, data, size);
     }
-    int fsync(int fd) override {
-        return step_ == Step::Fsync ? (errno = error_, -1) : FileSystemCalls::fsync(fd);
-    }
+    int fsync(int fd) override { return fails(Step::Fsync) ? -1 : FileSystemCalls::fsync(fd); }
     int close(int fd) override {
-        const int r = FileSystemCalls::close(fd);
-        return step_ == Step::Close ? (errno = error_, -1) : r;
+        const int result = FileSystemCalls::close(fd);
+        return fails(Step::Close) ? -1 : result;
     }
     int rename(const char* from, const char* to) override {
-        return step_ == Step::Rename ? (errno = error_, -1) : FileSystemCalls::rename(from, to);
+        return fails(Step::Rename) ? -1 : FileSystemCalls::rename(from, to);
     }
 
     std::string opened;
 
   private:
+    bool fails(Step step) { return step_ == step && (errno = error_, true); }
     Step step_;
     int error_;
     std::size_t budget_ = 7;
 };
 
-struct FailureCase {
-    const char* name;
-    FailingCalls::Step step;
-    int error;
-    const char* reason;
-};
-
-class SaveFailure : public ::testing::TestWithParam<FailureCase> {};
-
-TEST_P(SaveFailure, LeavesTheExistingFileAsItWasAndNoTemporaryFile) {
-    const auto& c = GetParam();
-    TempDir dir;
-    const auto target = dir.path() / "Gruss.n51";
-    const std::string before = messageFileBytes("alter Text");
-    std::ofstream(target, std::ios::binary) << before;
-
-    FailingCalls calls(c.step, c.error);
-    const auto error = NachrichtSchreiben(target.string(), "neuer, viel l\xE4ngerer Text", calls);
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->text(), "Die Datei „" + target.string() +
-                                 "“ kann nicht gespeichert werden.\n" + c.reason + ".");
-    EXPECT_EQ(slurp(target), before);
-    EXPECT_EQ(dir.names(), std::vector<std::string>{"Gruss.n51"});
-    // Beside the target, so the rename stays on one file system.
-    EXPECT_EQ(fs::path(calls.opened).parent_path(), dir.path());
-    EXPECT_TRUE(fs::path(calls.opened).filename().string().starts_with(".Gruss.n51.tmp-"));
+TEST(MessageFile, AFailedSaveLeavesTheFileAsItWasAndNoTemporaryFile) {
+    using Step = FailingCalls::Step;
+    const std::string io = "Ein-/Ausgabefehler beim Zugriff auf den Datenträger";
+    const std::tuple<Step, int, std::string> cases[] = {
+        {Step::Write, ENOSPC, "Auf dem Datenträger ist kein Platz mehr"},
+        {Step::Write, EDQUOT, "Das Speicherkontingent ist erschöpft"},
+        {Step::WriteNothing, 0, io},
+        {Step::Fsync, EIO, io},
+        {Step::Close, EIO, io},
+        {Step::Rename, EBUSY, "Die Datei ist in Benutzung"},
+        {Step::Open, EACCES, "Keine Berechtigung"},
+        {Step::Open, EROFS, "Das Dateisystem ist schreibgeschützt"}};
+    for (const auto& [step, errorNumber, reason] : cases) {
+        TempDir dir;
+        const auto target = dir.path() / "Gruss.n51";
+        const std::string before = messageFileBytes("alter Text");
+        std::ofstream(target, std::ios::binary) << before;
+        FailingCalls calls(step, errorNumber);
+        const auto error = NachrichtSchreiben(target.string(), "neuer, l\xE4ngerer Text", calls);
+        ASSERT_TRUE(error) << reason;
+        EXPECT_EQ(error->text(), "Die Datei „" + target.string() +
+                                     "“ kann nicht gespeichert werden.\n" + reason + ".");
+        EXPECT_EQ(slurp(target), before);
+        EXPECT_EQ(dir.names(), std::vector<std::string>{"Gruss.n51"});
+        // Beside the target, so that the rename stays on one file system.
+        EXPECT_EQ(fs::path(calls.opened).parent_path(), dir.path());
+        EXPECT_TRUE(fs::path(calls.opened).filename().string().starts_with(".Gruss.n51.tmp-"));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    MessageFile, SaveFailure,
-    ::testing::Values(
-        FailureCase{"DiskFullHalfWay", FailingCalls::Step::Write, ENOSPC,
-                    "Auf dem Datenträger ist kein Platz mehr"},
-        FailureCase{"QuotaHalfWay", FailingCalls::Step::Write, EDQUOT,
-                    "Das Speicherkontingent ist erschöpft"},
-        FailureCase{"NothingWritten", FailingCalls::Step::WriteNothing, 0,
-                    "Ein-/Ausgabefehler beim Zugriff auf den Datenträger"},
-        FailureCase{"SyncFails", FailingCalls::Step::Fsync, EIO,
-                    "Ein-/Ausgabefehler beim Zugriff auf den Datenträger"},
-        FailureCase{"CloseFails", FailingCalls::Step::Close, EIO,
-                    "Ein-/Ausgabefehler beim Zugriff auf den Datenträger"},
-        FailureCase{"RenameFails", FailingCalls::Step::Rename, EBUSY, "Die Datei ist in Benutzung"},
-        FailureCase{"FolderNotWritable", FailingCalls::Step::Open, EACCES, "Keine Berechtigung"},
-        FailureCase{"ReadOnlyFileSystem", FailingCalls::Step::Open, EROFS,
-                    "Das Dateisystem ist schreibgeschützt"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MessageFile, SaveIntoAMissingFolderOntoAFolderOrOverAReadOnlyFileIsRefused) {
     TempDir dir;

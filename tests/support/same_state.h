@@ -23,9 +23,9 @@ inline Module1 sessionWithMiniPhone() {
 }
 
 inline auto phoneFields(const Module1& s) {
-    return std::tie(s.Telefonname, s.Zeilenbreite, s.Bildhoehe, s.Dateiendung,
-                    s.Hintergrundfarbe, s.Displayhoehe, s.Displaybreite, s.Zeilenhoehe,
-                    s.Zeilensprung, s.Absaetze, s.Bildversatz);
+    return std::tie(s.Telefonname, s.Zeilenbreite, s.Bildhoehe, s.Dateiendung, s.Hintergrundfarbe,
+                    s.Displayhoehe, s.Displaybreite, s.Zeilenhoehe, s.Zeilensprung, s.Absaetze,
+                    s.Bildversatz);
 }
 
 inline void expectSameState(const Module1& now, const Module1& before) {
