@@ -28,7 +28,7 @@ copy_files() { # destination, then files; folders and missing globs are skipped
     return 0
 }
 copy_files "$seeds/phone_loader_fuzz" phones/*.bsd tests/data/phones/*.bsd \
-    tests/data/phones-bad/*.bsd tests/data/hardening/*.bsd
+    tests/data/hardening/*.bsd
 copy_files "$seeds/message_file_fuzz" tests/data/messages/* tests/data/hardening/*.n51
 # The renderer's input is a message (backslashes doubled, ended by a backslash and one
 # more byte), then a phone, then four bytes read from the end: picture, picture kind,

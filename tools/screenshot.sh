@@ -13,7 +13,7 @@ mkdir -p "$root/docs"
 shoot() { # scale factor, output file
     env -u QT_QPA_PLATFORM -u QT_SCREEN_SCALE_FACTORS -u QT_AUTO_SCREEN_SCALE_FACTOR \
         QT_SCALE_FACTOR="$1" xvfb-run -a -s "-screen 0 1600x1200x24 -dpi 96" \
-        "$build/tests/gui/smssim-window-screenshot" "$2"
+        "$build/tools/smssim-window-screenshot" "$2"
     echo "wrote $2"
 }
 shoot 1 "$root/docs/screenshot.png"

@@ -27,6 +27,7 @@ TEST(Cp1252, MapsTheWindowsCharactersOfTheC1Range) {
 
 TEST(Cp1252, RefusesWhatItCannotHold) {
     EXPECT_FALSE(unicodeToCp1252(U'Ω'));
+    EXPECT_FALSE(unicodeToCp1252(0x80)) << "U+0080 is no euro sign";
     EXPECT_FALSE(utf8ToCp1252("Ω"));
     EXPECT_FALSE(utf8ToCp1252("\xC3"));         // cut off
     EXPECT_FALSE(utf8ToCp1252("\xC0\x80"));     // overlong

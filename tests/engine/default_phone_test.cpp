@@ -1,6 +1,8 @@
+// Where the program finds its default phone: the working directory first, then the
+// data folders, the shipped phones beside the program among them.
+
 #include "default_phone.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -9,53 +11,29 @@
 namespace fs = std::filesystem;
 using namespace smssim;
 
-namespace {
-
-// Runs the test body in a fresh working directory and restores the old one.
-class InTempDir : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        old_ = fs::current_path();
-        dir_ = fs::temp_directory_path() / ("smssim-default-" + std::to_string(::getpid()));
-        fs::create_directories(dir_ / "data");
-        fs::current_path(dir_);
-    }
-    void TearDown() override {
-        fs::current_path(old_);
-        fs::remove_all(dir_);
-    }
-    fs::path old_, dir_;
-};
-
-} // namespace
-
-TEST_F(InTempDir, TheWorkingDirectoryComesFirstThenTheDataFolders) {
-    const std::string data = (dir_ / "data").string();
-    std::ofstream(dir_ / "data" / kDefaultPhoneFile) << "x";
+TEST(DefaultPhone, TheWorkingDirectoryComesFirstThenTheDataFoldersThenBesideTheProgram) {
+    const fs::path old = fs::current_path();
+    const fs::path dir =
+        fs::temp_directory_path() / ("smssim-default-" + std::to_string(::getpid()));
+    const std::string data = (dir / "data").string();
+    fs::create_directories(data);
+    fs::current_path(dir);
+    EXPECT_EQ(findDefaultPhone(data), kDefaultPhoneFile) << "named even when missing";
+    EXPECT_EQ(defaultPhoneCandidates(data).back(), data + "/" + kDefaultPhoneFile);
+    std::ofstream(dir / "data" / kDefaultPhoneFile) << "x";
     EXPECT_EQ(findDefaultPhone(data), data + "/" + kDefaultPhoneFile);
-    std::ofstream(dir_ / kDefaultPhoneFile) << "x";
+    std::ofstream(dir / kDefaultPhoneFile) << "x";
     EXPECT_EQ(findDefaultPhone(data), kDefaultPhoneFile);
-}
+    fs::remove(dir / kDefaultPhoneFile);
 
-TEST_F(InTempDir, NamesTheWorkingDirectoryFileWhenNoneExists) {
-    EXPECT_EQ(findDefaultPhone((dir_ / "data").string()), kDefaultPhoneFile);
-    const auto candidates = defaultPhoneCandidates((dir_ / "data").string());
-    ASSERT_GE(candidates.size(), 2u);
-    EXPECT_EQ(candidates.back(), (dir_ / "data" / kDefaultPhoneFile).string());
-}
-
-TEST(ProgramDataDir, LiesBesideTheRunningProgram) {
-    const fs::path dir = programDataDir();
-    EXPECT_EQ(dir.filename(), "phones");
-    EXPECT_EQ(dir.parent_path().parent_path().filename(), "share");
-}
-
-TEST_F(InTempDir, TheRendererFindsTheShippedPhoneFromAnyFolder) {
-    // The built renderer looks beside itself, in the build tree's copy of the phones.
+    // The built renderer finds the build tree's copy of the phones beside itself.
+    EXPECT_EQ(fs::path(programDataDir()).filename(), "phones");
     const std::string command = std::string("\"") + SMSSIM_RENDER_EXE + "\" --text Hallo > out.txt";
     ASSERT_EQ(std::system(command.c_str()), 0);
     std::ifstream in("out.txt");
     std::string first;
     std::getline(in, first);
     EXPECT_EQ(first, "Bildanzahl: 1");
+    fs::current_path(old);
+    fs::remove_all(dir);
 }

@@ -1,6 +1,13 @@
+// Phone definitions: the grammar of the glyph section, then every odd file in
+// tests/data/hardening: the refused ones name file, line and reason and leave the
+// loaded phone as it was; the odd but valid ones load right.
+
 #include "phone_loader.h"
+#include "same_state.h"
+#include "table_file.h"
 
 #include <gtest/gtest.h>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -9,8 +16,9 @@ using namespace smssim;
 namespace {
 
 const std::string kData = SMSSIM_TEST_DATA;
+using Pixels = std::vector<std::pair<int, int>>;
 
-// Header of a valid phone; glyph fields are appended by each test.
+// Header of a valid phone; glyph fields follow.
 std::string phone(const std::vector<std::string>& glyphFields,
                   const std::string& absaetze = "Abs\xE4tze: Ja",
                   const std::string& zeilensprung = "Zeilensprung: Ja") {
@@ -28,8 +36,9 @@ PhoneLists load(Module1& s, const std::string& data) {
     return std::holds_alternative<PhoneLists>(r) ? std::get<PhoneLists>(r) : PhoneLists{};
 }
 
-std::vector<std::pair<int, int>> setPixels(const ZeichenTyp& g) {
-    std::vector<std::pair<int, int>> out;
+// Row 0 and column 0 included: they are kept although never drawn.
+Pixels setPixels(const ZeichenTyp& g) {
+    Pixels out;
     for (int r = 0; r <= 10; ++r)
         for (int c = 0; c <= 10; ++c)
             if (g.punkt(r, c))
@@ -37,12 +46,77 @@ std::vector<std::pair<int, int>> setPixels(const ZeichenTyp& g) {
     return out;
 }
 
-} // namespace
+struct GlyphCase {
+    const char* name;
+    std::vector<std::string> fields;
+    int code;
+    int breite, hoehe;
+    Pixels pixels;
+    const char* verfuegbar;
+    const char* sonder = "";
+};
 
-TEST(PhoneLoader, ReadsTheHeader) {
+class Glyphs : public ::testing::TestWithParam<GlyphCase> {};
+
+TEST_P(Glyphs, AreReadAsWritten) {
+    const GlyphCase& c = GetParam();
+    Module1 s;
+    const PhoneLists lists = load(s, phone(c.fields));
+    EXPECT_EQ(s.Zeichen[c.code].Breite, c.breite);
+    EXPECT_EQ(s.Zeichen[c.code].Hoehe, c.hoehe);
+    EXPECT_EQ(setPixels(s.Zeichen[c.code]), c.pixels);
+    EXPECT_EQ(lists.verfuegbar, c.verfuegbar);
+    EXPECT_EQ(lists.sonder, c.sonder);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PhoneLoader, Glyphs,
+    ::testing::Values(
+        GlyphCase{"RowByRow",
+                  {"65", ":#_#", ":_#_", ":#_#"},
+                  65,
+                  4,
+                  3,
+                  {{1, 1}, {1, 3}, {2, 2}, {3, 1}, {3, 3}},
+                  "A"},
+        // Breite is the longest row field; other characters only take a position.
+        GlyphCase{"OtherCharacters",
+                  {"65", ":#", ":x_#", ":##"},
+                  65,
+                  4,
+                  3,
+                  {{1, 1}, {2, 3}, {3, 1}, {3, 2}},
+                  "A"},
+        // "S" switches to the special list and counts as a row field of length 1.
+        GlyphCase{
+            "Marker", {"65", ":#", "66", ":#", "S", "228", ":#"}, 66, 2, 1, {{1, 1}}, "AB", "\xE4"},
+        GlyphCase{"RowsBeforeTheFirstCode",
+                  {":#", ":##", "65", ":#"},
+                  1,
+                  3,
+                  2,
+                  {{1, 1}, {2, 1}, {2, 2}},
+                  "A"},
+        // Pixels of both definitions stay; size comes from the last.
+        GlyphCase{
+            "DefinedTwice", {"65", ":#__", ":#", "65", ":_#"}, 65, 3, 1, {{1, 2}, {2, 1}}, "AA"},
+        GlyphCase{"RowZero", {"65", "_#", ":#"}, 65, 2, 1, {{0, 1}, {1, 1}}, "A"},
+        GlyphCase{"ColumnZero", {"66", "#:"}, 66, 2, 1, {{0, 0}}, "B"},
+        GlyphCase{"BlankLinesChangeNothing",
+                  {"65", ":#", "", ":##", ""},
+                  65,
+                  3,
+                  2,
+                  {{1, 1}, {2, 1}, {2, 2}},
+                  "A"},
+        // A correctly quoted row is a row.
+        GlyphCase{"QuotedRow", {"65", "\":#_#\""}, 65, 4, 1, {{1, 1}, {1, 3}}, "A"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PhoneLoader, ReadsTheHeaderAndTheSwitchesNeedTheirExactText) {
     Module1 s;
     s.Absaetze = true;
-    const auto lists = load(s, phone({}));
+    PhoneLists lists = load(s, phone({}));
     EXPECT_EQ(s.Telefonname, "Test");
     EXPECT_EQ(s.Zeilenbreite, 20);
     EXPECT_EQ(s.Bildhoehe, 8);
@@ -54,12 +128,8 @@ TEST(PhoneLoader, ReadsTheHeader) {
     EXPECT_TRUE(lists.absaetzeErlaubt);
     EXPECT_TRUE(s.Absaetze) << "a phone with paragraphs leaves the mode as it was";
     EXPECT_TRUE(s.Zeilensprung);
-}
 
-TEST(PhoneLoader, SwitchesNeedTheirExactText) {
-    Module1 s;
-    s.Absaetze = true;
-    auto lists = load(s, phone({}, "Abs\xE4tze: Nein", "zeilensprung: ja"));
+    lists = load(s, phone({}, "Abs\xE4tze: Nein", "zeilensprung: ja"));
     EXPECT_FALSE(lists.absaetzeErlaubt);
     EXPECT_FALSE(s.Absaetze);
     EXPECT_FALSE(s.Zeilensprung);
@@ -67,59 +137,6 @@ TEST(PhoneLoader, SwitchesNeedTheirExactText) {
     lists = load(s, phone({}, "Abs\xE4tze: Ja  ", "Zeilensprung: Ja "));
     EXPECT_TRUE(lists.absaetzeErlaubt);
     EXPECT_TRUE(s.Zeilensprung);
-}
-
-TEST(PhoneLoader, ReadsAGlyphRowByRow) {
-    Module1 s;
-    load(s, phone({"65", ":#_#", ":_#_", ":#_#"}));
-    const ZeichenTyp& a = s.Zeichen[65];
-    EXPECT_EQ(a.Hoehe, 3);
-    EXPECT_EQ(a.Breite, 4);
-    EXPECT_EQ(setPixels(a),
-              (std::vector<std::pair<int, int>>{{1, 1}, {1, 3}, {2, 2}, {3, 1}, {3, 3}}));
-}
-
-TEST(PhoneLoader, WidthIsTheLongestRowAndOtherCharactersTakeAPosition) {
-    Module1 s;
-    load(s, phone({"65", ":#", ":x_#", ":##"}));
-    EXPECT_EQ(s.Zeichen[65].Breite, 4);
-    EXPECT_EQ(setPixels(s.Zeichen[65]),
-              (std::vector<std::pair<int, int>>{{1, 1}, {2, 3}, {3, 1}, {3, 2}}));
-}
-
-TEST(PhoneLoader, FillsTheCharacterListsAroundTheMarker) {
-    Module1 s;
-    const auto lists = load(s, phone({"65", ":#", "66", ":#", "S", "228", ":#"}));
-    EXPECT_EQ(lists.verfuegbar, "AB");
-    EXPECT_EQ(lists.sonder, "\xE4");
-    // The marker counts as a row field of length 1 for the glyph in progress.
-    EXPECT_EQ(s.Zeichen[66].Breite, 2);
-}
-
-TEST(PhoneLoader, RowsBeforeTheFirstCodeBelongToCodeOne) {
-    Module1 s;
-    load(s, phone({":#", ":##", "65", ":#"}));
-    EXPECT_EQ(s.Zeichen[1].Hoehe, 2);
-    EXPECT_EQ(s.Zeichen[1].Breite, 3);
-    EXPECT_EQ(setPixels(s.Zeichen[1]), (std::vector<std::pair<int, int>>{{1, 1}, {2, 1}, {2, 2}}));
-}
-
-TEST(PhoneLoader, ACodeDefinedTwiceKeepsPixelsOfBothAndTheLastCounts) {
-    Module1 s;
-    const auto lists = load(s, phone({"65", ":#__", ":#", "65", ":_#"}));
-    EXPECT_EQ(lists.verfuegbar, "AA");
-    EXPECT_EQ(s.Zeichen[65].Hoehe, 1);
-    EXPECT_EQ(s.Zeichen[65].Breite, 3);
-    EXPECT_EQ(setPixels(s.Zeichen[65]), (std::vector<std::pair<int, int>>{{1, 2}, {2, 1}}));
-}
-
-TEST(PhoneLoader, PixelsOfRowZeroAndColumnZeroAreKeptButOutsideTheGlyph) {
-    Module1 s;
-    load(s, phone({"65", "_#", ":#"}));
-    EXPECT_EQ(s.Zeichen[65].punkt(0, 1), -1);
-    EXPECT_EQ(s.Zeichen[65].Hoehe, 1);
-    load(s, phone({"66", "#:"}));
-    EXPECT_EQ(s.Zeichen[66].punkt(0, 0), -1);
 }
 
 TEST(PhoneLoader, ASecondPhoneEmptiesCodesItDoesNotDefineButCodeZero) {
@@ -133,98 +150,56 @@ TEST(PhoneLoader, ASecondPhoneEmptiesCodesItDoesNotDefineButCodeZero) {
     EXPECT_EQ(s.Zeichen[0].Breite, 2) << "code 0 is never emptied";
 }
 
-TEST(PhoneLoader, BlankLinesInTheGlyphSectionChangeNothing) {
-    Module1 s;
-    load(s, phone({"65", ":#", "", ":##", ""}));
-    EXPECT_EQ(s.Zeichen[65].Hoehe, 2);
-    EXPECT_EQ(s.Zeichen[65].Breite, 3);
-}
+// ---- Files ----
 
-TEST(PhoneLoader, AcceptsLfAndCrLineEnds) {
-    for (const char* end : {"\n", "\r"}) {
-        std::string data = phone({"65", ":#_#"});
-        std::string converted;
-        for (std::size_t i = 0; i < data.size(); ++i)
-            if (data.compare(i, 2, "\r\n") == 0)
-                converted += end, ++i;
-            else
-                converted += data[i];
-        Module1 s;
-        load(s, converted);
-        EXPECT_EQ(s.Zeichen[65].Breite, 4);
-        EXPECT_TRUE(s.Zeilensprung);
-    }
-}
+using test::sessionWithMiniPhone;
 
-namespace {
+class RefusedPhoneFile : public ::testing::TestWithParam<test::TableRow> {};
 
-struct Refused {
-    const char* file;
-    int line;
-    const char* reason;
-};
-
-class RefusedPhone : public ::testing::TestWithParam<Refused> {};
-
-} // namespace
-
-TEST_P(RefusedPhone, GivesTheReasonAndKeepsThePhoneLoaded) {
-    Module1 s;
-    ASSERT_TRUE(
-        std::holds_alternative<PhoneLists>(ZeichensatzLaden(s, kData + "/phones/mini.bsd")));
-    s.Absaetze = true;
+TEST_P(RefusedPhoneFile, NamesFileLineAndReasonAndKeepsThePhone) {
+    Module1 s = sessionWithMiniPhone();
     const Module1 before = s;
-    const std::string path = kData + "/phones-bad/" + GetParam().file;
+    const std::string path = kData + "/hardening/" + GetParam()[0];
     const auto result = ZeichensatzLaden(s, path);
     ASSERT_TRUE(std::holds_alternative<PhoneError>(result));
-    const PhoneError& e = std::get<PhoneError>(result);
-    EXPECT_EQ(e.datei, path);
-    EXPECT_EQ(e.zeile, GetParam().line);
-    EXPECT_EQ(e.grund, GetParam().reason);
-    EXPECT_NE(e.text().find(path), std::string::npos);
-    EXPECT_EQ(s.Telefonname, before.Telefonname);
-    EXPECT_EQ(s.Zeilenbreite, before.Zeilenbreite);
-    EXPECT_EQ(s.Absaetze, before.Absaetze);
-    for (int code = 0; code < 256; ++code) {
-        EXPECT_EQ(s.Zeichen[code].Punkte, before.Zeichen[code].Punkte) << code;
-        EXPECT_EQ(s.Zeichen[code].Breite, before.Zeichen[code].Breite) << code;
-    }
+    const int line = GetParam().number(1);
+    EXPECT_EQ(std::get<PhoneError>(result).text(),
+              "Die Zeichensatzdatei „" + path + "“ kann nicht geladen werden.\n" +
+                  (line > 0 ? "Zeile " + std::to_string(line) + ": " : "") + GetParam()[2] + ".");
+    EXPECT_EQ(std::get<PhoneError>(result).zeile, line);
+    test::expectSameState(s, before);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, RefusedPhone,
-    ::testing::Values(
-        Refused{"missing.bsd", 0, "Die Datei wurde nicht gefunden"},
-        Refused{"ordner.bsd", 0, "Das ist ein Ordner, keine Datei"},
-        Refused{"empty.bsd", 1, "Die Datei endet vor dem Feld Telefonname (Feld 1 von 10)"},
-        Refused{"truncated-header.bsd", 5,
-                "Die Datei endet vor dem Feld Displayhöhe (Feld 6 von 10)"},
-        Refused{"width-word.bsd", 2, "Zeilenbreite: „breit“ ist keine Zahl"},
-        Refused{"picture-height-zero.bsd", 3, "Bildhöhe muss größer als 0 sein"},
-        Refused{"colour-too-big.bsd", 5,
-                "Hintergrundfarbe: „4294967296“ liegt außerhalb des 32-Bit-Bereichs"},
-        Refused{"colour-word.bsd", 5, "Hintergrundfarbe: „grün“ ist keine Zahl"},
-        Refused{"display-height-zero.bsd", 6,
-                "Displayhöhe muss größer als 0 und höchstens 1000 sein"},
-        Refused{"display-width-negative.bsd", 7,
-                "Displaybreite muss größer als 0 und höchstens 1000 sein"},
-        Refused{"display-too-wide.bsd", 7,
-                "Displaybreite muss größer als 0 und höchstens 1000 sein"},
-        Refused{"line-pitch-empty.bsd", 8, "Zeilenhöhe: „“ ist keine Zahl"},
-        Refused{"code-256.bsd", 15, "Zeichencode „256“ ist keine ganze Zahl von 0 bis 255"},
-        Refused{"code-fraction.bsd", 15, "Zeichencode „65.5“ ist keine ganze Zahl von 0 bis 255"},
-        Refused{"code-word.bsd", 15, "Zeichencode „6x“ ist keine Zahl"},
-        Refused{"row-too-long.bsd", 12,
-                "Die Pixelzeile „:#########_“ hat 11 Zeichen, höchstens 10 sind erlaubt"},
-        Refused{"pixel-in-row-11.bsd", 22,
-                "Pixel in Zeile 11 des Zeichens 65, höchstens 10 Zeilen sind erlaubt"},
-        Refused{"eleven-rows.bsd", 23, "Das Zeichen 65 hat 11 Zeilen, höchstens 10 sind erlaubt"},
-        Refused{"rows-at-end.bsd", 22, "Das Zeichen 65 hat 11 Zeilen, höchstens 10 sind erlaubt"},
-        Refused{"unclosed-quote.bsd", 15, "Das Anführungszeichen wird nicht geschlossen"}),
-    [](const auto& info) {
-        std::string name = info.param.file;
-        for (char& c : name)
-            if (!std::isalnum(static_cast<unsigned char>(c)))
-                c = '_';
-        return name;
-    });
+INSTANTIATE_TEST_SUITE_P(Hardening, RefusedPhoneFile,
+                         ::testing::ValuesIn(test::readTable(kData +
+                                                             "/hardening/refused-phones.txt")),
+                         test::rowName);
+
+class AcceptedPhoneFile : public ::testing::TestWithParam<test::TableRow> {};
+
+TEST_P(AcceptedPhoneFile, LoadsRight) {
+    const test::TableRow& row = GetParam();
+    Module1 s = sessionWithMiniPhone();
+    const auto result = ZeichensatzLaden(s, kData + "/hardening/" + row[0]);
+    ASSERT_TRUE(std::holds_alternative<PhoneLists>(result)) << std::get<PhoneError>(result).text();
+    std::string verfuegbar;
+    for (std::istringstream codes(row[2]); codes;)
+        if (int code = 0; codes >> code)
+            verfuegbar += static_cast<char>(code);
+    EXPECT_EQ(std::get<PhoneLists>(result).verfuegbar, verfuegbar);
+    EXPECT_TRUE(std::get<PhoneLists>(result).absaetzeErlaubt);
+    EXPECT_EQ(s.Telefonname, row[1]);
+    EXPECT_EQ(s.Zeilenbreite, 20);
+    EXPECT_EQ(s.Dateiendung, ".hrt");
+    EXPECT_EQ(s.Zeilenhoehe, 4);
+    EXPECT_TRUE(s.Zeilensprung);
+    EXPECT_EQ(s.Zeichen[row.number(3)].Breite, row.number(4));
+    EXPECT_EQ(s.Zeichen[row.number(3)].Hoehe, row.number(5));
+}
+
+INSTANTIATE_TEST_SUITE_P(Hardening, AcceptedPhoneFile,
+                         ::testing::ValuesIn(test::readTable(kData +
+                                                             "/hardening/accepted-phones.txt")),
+                         test::rowName);
+
+} // namespace

@@ -1,0 +1,40 @@
+#pragma once
+// Whether a refused file left the session as it was: phone, glyphs and paging.
+
+#include "phone_loader.h"
+#include "state.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <tuple>
+
+namespace smssim::test {
+
+// A phone loaded and a session under way, so that any change a refused file makes shows.
+inline Module1 sessionWithMiniPhone() {
+    Module1 s;
+    EXPECT_TRUE(std::holds_alternative<PhoneLists>(
+        ZeichensatzLaden(s, std::string(SMSSIM_TEST_DATA) + "/phones/mini.bsd")));
+    s.Absaetze = true;
+    s.Bildversatz = -8;
+    s.Zeichen[0].Breite = 5;
+    s.Zeichen[0].punkt(0, 0) = -1;
+    return s;
+}
+
+inline auto phoneFields(const Module1& s) {
+    return std::tie(s.Telefonname, s.Zeilenbreite, s.Bildhoehe, s.Dateiendung, s.Hintergrundfarbe,
+                    s.Displayhoehe, s.Displaybreite, s.Zeilenhoehe, s.Zeilensprung, s.Absaetze,
+                    s.Bildversatz);
+}
+
+inline void expectSameState(const Module1& now, const Module1& before) {
+    EXPECT_TRUE(phoneFields(now) == phoneFields(before));
+    for (int code = 0; code < 256; ++code) {
+        EXPECT_EQ(now.Zeichen[code].Punkte, before.Zeichen[code].Punkte) << "code " << code;
+        EXPECT_EQ(now.Zeichen[code].Breite, before.Zeichen[code].Breite) << "code " << code;
+        EXPECT_EQ(now.Zeichen[code].Hoehe, before.Zeichen[code].Hoehe) << "code " << code;
+    }
+}
+
+} // namespace smssim::test

@@ -1,0 +1,51 @@
+#pragma once
+// Expected results kept beside their data files: one row a line, columns separated by
+// tabs, "#" starts a comment line. Row names for test names come from the first column.
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace smssim::test {
+
+struct TableRow {
+    std::vector<std::string> columns;
+    const std::string& operator[](std::size_t i) const { return columns.at(i); }
+    int number(std::size_t i) const { return std::stoi(columns.at(i)); }
+};
+
+inline void PrintTo(const TableRow& row, std::ostream* out) {
+    *out << row.columns.front();
+}
+
+inline std::vector<TableRow> readTable(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::vector<TableRow> rows;
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        TableRow row;
+        for (std::size_t start = 0;;) {
+            const std::size_t tab = line.find('\t', start);
+            row.columns.push_back(line.substr(start, tab - start));
+            if (tab == std::string::npos)
+                break;
+            start = tab + 1;
+        }
+        rows.push_back(std::move(row));
+    }
+    if (rows.empty())
+        ADD_FAILURE() << "no rows in " << path;
+    return rows;
+}
+
+inline std::string rowName(const ::testing::TestParamInfo<TableRow>& info) {
+    std::string name = info.param[0];
+    for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            c = '_';
+    return name;
+}
+
+} // namespace smssim::test
