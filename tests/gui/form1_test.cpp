@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QFileDialog>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <tuple>
@@ -29,10 +30,15 @@ TEST(Form1Start, DefaultPhoneAndStartState) {
     EXPECT_EQ(std::tuple(state.AktuellerText, state.Absaetze, state.PosX, state.PosY),
               std::tuple(0, false, 1, 1.0f));
     EXPECT_EQ(state.Bildanzahl, 0) << "nothing is rendered before the first change";
+    for (const QLabel* label : form.findChildren<QLabel*>()) // captions stand top left
+        EXPECT_EQ(label->alignment(), Qt::AlignLeft | Qt::AlignTop) << label->text().toStdString();
 
     EXPECT_EQ(form.Bild1().size(), displayPictureSize(state));
     EXPECT_NEAR(form.Bild1().geometry().center().x(), form.centralWidget()->width() / 2, 4);
     EXPECT_EQ(form.Bild1().image(), backgroundOnly(state)) << "the background colour only";
+    const QPoint offCentre =
+        form.geometry().center() - QGuiApplication::primaryScreen()->availableGeometry().center();
+    EXPECT_LE(offCentre.manhattanLength(), 2) << "the window opens in the screen's middle";
     activate(&form);
     EXPECT_EQ(QApplication::focusWidget(), form.findChild<QLineEdit*>("Text2"));
 }

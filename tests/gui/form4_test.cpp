@@ -58,6 +58,7 @@ TEST_F(Form4Test, WindowKeysCloseBoxAndLargestCycle) {
     activate(form.get());
     open();
     activate(form4.get());
+    EXPECT_EQ(form4->minimumSize(), form4->maximumSize()) << "the window has a fixed size";
     EXPECT_EQ(QApplication::focusWidget(), form4->findChild<QPushButton*>("Command1"));
     QTest::keyClick(form4.get(), Qt::Key_Return);
     EXPECT_EQ(box("aktuellesBild"), QStringLiteral("2")) << "Zappen is the default button";

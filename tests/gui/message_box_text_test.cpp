@@ -69,6 +69,12 @@ class MessageBoxTextTest : public ::testing::TestWithParam<Kind> {
 };
 
 TEST_P(MessageBoxTextTest, EditsTheCanonicalTextWhereTheCaretIs) {
+    box->setText("yz");
+    type(QStringLiteral("x"));
+    EXPECT_EQ(box->text(), "xyz") << "an assignment puts the caret at the start";
+
+    box->setText("");
+    changes->clear();
     type(QString::fromUtf16(u"A\u20ac\u0101z"));
     EXPECT_EQ(box->text(), "A\x80?z");
     EXPECT_EQ(changes->count(), 4);
@@ -105,6 +111,9 @@ TEST_P(MessageBoxTextTest, MaxLength) {
     EXPECT_EQ(box->text(), "abc");
     EXPECT_EQ(shown(), QStringLiteral("abc"));
     EXPECT_EQ(changes->count(), 3) << "refused keys change nothing";
+    key(Qt::Key_Home);
+    type(QStringLiteral("a"));
+    EXPECT_EQ(box->selectionStart(), 0u) << "a refused key leaves the caret";
 
     box->setMaxLength(5);
     toEnd();

@@ -8,6 +8,7 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QGroupBox>
 #include <set>
 
 namespace smssim::test {
@@ -49,7 +50,8 @@ TEST_F(Keyboard, TabFollowsTheTabIndexesAndSkipsHiddenControls) {
 }
 
 // Every control that takes the focus, hidden ones included, tells a screen reader what it
-// is: a name with at least one letter ("+" or "160" do not say it), and no two alike.
+// is: a name with at least one letter ("+" or "160" do not say it), not merely the
+// caption of the frame it sits in, and no two alike.
 void expectAccessibleNames(QWidget* window, std::size_t expectedControls) {
     std::set<QString> names;
     std::size_t controls = 0;
@@ -65,6 +67,9 @@ void expectAccessibleNames(QWidget* window, std::size_t expectedControls) {
         const std::string what = w->objectName().toStdString() + ": '" + name.toStdString() + "'";
         EXPECT_TRUE(std::any_of(name.begin(), name.end(), [](QChar c) { return c.isLetter(); }))
             << what;
+        if (auto* frame = qobject_cast<QGroupBox*>(w->parentWidget())) {
+            EXPECT_FALSE(name == frame->title()) << what;
+        }
         EXPECT_TRUE(names.insert(name).second) << what << " twice";
     }
     EXPECT_EQ(controls, expectedControls) << window->objectName().toStdString();
