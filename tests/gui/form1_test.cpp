@@ -1,21 +1,20 @@
-// The main window with real widgets: start-up, editing and counters, paragraphs, picture
-// navigation, the display test, the menu shortcuts and the Info message.
+// The main window with real widgets: start-up, typing and the maximum, paragraphs,
+// picture navigation, the display test and the menu shortcuts.
 
 #include "form4.h"
 #include "gui_support.h"
-#include "numbers.h"
+#include "qt_texts.h"
 
 #include <QAction>
-#include <QGroupBox>
-#include <QPlainTextEdit>
+#include <QFileDialog>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTimer>
+#include <QTranslator>
+#include <tuple>
 
 namespace smssim::test {
 namespace {
-
-// --- Start-up.
 
 TEST(Form1Start, DefaultPhoneAndStartState) {
     installFontSubstitutions();
@@ -24,391 +23,189 @@ TEST(Form1Start, DefaultPhoneAndStartState) {
     Form1 form(state, boxes, kPhonesDir);
     ASSERT_TRUE(form.Form_Load());
     EXPECT_TRUE(boxes.asked.empty());
-
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Simulator für:  Nokia 5110"));
-    auto* text1_0 = form.findChild<QLineEdit*>("Text1_0");
-    auto* text1_1 = form.findChild<QPlainTextEdit*>("Text1_1");
-    ASSERT_TRUE(text1_0 && text1_1);
-    EXPECT_FALSE(text1_0->isHidden());
-    EXPECT_TRUE(text1_1->isHidden());
-    EXPECT_TRUE(form.findChild<QCheckBox*>("Check1")->isHidden())
-        << "the default phone has no paragraphs";
-    EXPECT_EQ(form.messageText(), "");
-    EXPECT_EQ(form.findChild<QLineEdit*>("Text2")->text(), QStringLiteral("160"));
-    EXPECT_EQ(form.findChild<QLabel*>("Label3")->text(), QStringLiteral("160"));
-    EXPECT_EQ(form.text6(), QStringLiteral("1"));
-    EXPECT_EQ(form.Text1(0).maxLength(), 160);
-    EXPECT_EQ(form.Text1(1).maxLength(), 160);
-    EXPECT_EQ(state.AktuellerText, 0);
-    EXPECT_FALSE(state.Absaetze);
-    EXPECT_EQ(state.PosX, 1);
-    EXPECT_EQ(state.PosY, 1.0f);
+    EXPECT_TRUE(form.Text1(1).widget()->isHidden());
+    EXPECT_TRUE(form.findChild<QCheckBox*>("Check1")->isHidden()) << "no paragraphs";
+    EXPECT_EQ(std::tuple(form.Text1(0).maxLength(), form.Text1(1).maxLength()),
+              std::tuple(160, 160));
+    EXPECT_EQ(std::tuple(state.AktuellerText, state.Absaetze, state.PosX, state.PosY),
+              std::tuple(0, false, 1, 1.0f));
     EXPECT_EQ(state.Bildanzahl, 0) << "nothing is rendered before the first change";
+    for (const QLabel* label : form.findChildren<QLabel*>()) // captions stand top left
+        EXPECT_EQ(label->alignment(), Qt::AlignLeft | Qt::AlignTop) << label->text().toStdString();
 
-    // Bild1: the phone's size, centred by the outer width (client 527 px + 8 px frame),
-    // 32 px down, painted in the background colour only.
-    const QSize size = displayPictureSize(state);
-    EXPECT_EQ(form.Bild1().size(), size);
-    EXPECT_EQ(form.Bild1().pos(),
-              QPoint(static_cast<int>(std::lround((535.0 - size.width()) / 2)), 32));
-    EXPECT_EQ(form.Bild1().image(), backgroundOnly(state));
-    EXPECT_EQ(form.centralWidget()->size(), QSize(527, 420));
-
-    form.show();
-    QApplication::setActiveWindow(&form);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    EXPECT_EQ(form.Bild1().size(), displayPictureSize(state));
+    EXPECT_NEAR(form.Bild1().geometry().center().x(), form.centralWidget()->width() / 2, 4);
+    EXPECT_EQ(form.Bild1().image(), backgroundOnly(state)) << "the background colour only";
+    const QPoint offCentre =
+        form.geometry().center() - QGuiApplication::primaryScreen()->availableGeometry().center();
+    EXPECT_LE(offCentre.manhattanLength(), 2) << "the window opens in the screen's middle";
+    activate(&form);
     EXPECT_EQ(QApplication::focusWidget(), form.findChild<QLineEdit*>("Text2"));
 }
 
-class Form1StartPhoneChoice : public ::testing::Test {
-  protected:
-    void SetUp() override { ASSERT_TRUE(emptyDir.isValid()); }
-
+// The default phone is neither in the working directory nor in the data folder.
+TEST(Form1Start, MissingDefaultPhoneIsExplainedAndAnotherOneChosen) {
+    QTranslator qtTexts;
+    ASSERT_TRUE(installGermanQtTexts(qtTexts))
+        << "qtbase_de.qm missing: install qt6-translations-l10n";
     QTemporaryDir emptyDir;
     Module1 state;
     ScriptedMessageBoxes boxes;
-};
-
-TEST_F(Form1StartPhoneChoice, MissingDefaultPhoneIsExplainedAndAnotherOneChosen) {
     Form1 form(state, boxes, emptyDir.path().toStdString());
-    int asked = 0;
-    form.setStartPhoneChooser([&] {
-        ++asked;
-        return kTestPhone;
+    QStringList seen; // Qt's own file dialog, in German
+    whenModal<QFileDialog>(&form, [&](QFileDialog& dialog) {
+        for (const QPushButton* b : dialog.findChildren<QPushButton*>())
+            if (b->isVisible())
+                seen << b->text();
+        seen.sort();
+        seen << dialog.windowTitle();
+        dialog.reject();
     });
-    ASSERT_TRUE(form.Form_Load());
-    EXPECT_EQ(asked, 1);
-    ASSERT_EQ(boxes.asked.size(), 1u);
-    EXPECT_EQ(boxes.asked[0].caption, QStringLiteral("Achtung"));
-    EXPECT_TRUE(boxes.asked[0].text.contains(QStringLiteral("Nokia 5110.bsd")))
-        << boxes.asked[0].text.toStdString();
-    EXPECT_EQ(form.windowTitle(), QStringLiteral("Simulator für:  GUI-Testhandy"));
-    EXPECT_FALSE(form.findChild<QCheckBox*>("Check1")->isHidden());
-}
+    EXPECT_FALSE(form.Form_Load()) << "cancelling the choice ends the start";
+    EXPECT_EQ(seen.join('|').toStdString(), "&Öffnen|Abbrechen|Zeichensatz laden");
 
-TEST_F(Form1StartPhoneChoice, RefusedChoiceIsExplainedAndCancellingEndsTheStart) {
-    Form1 form(state, boxes, emptyDir.path().toStdString());
-    std::vector<std::string> choices{std::string(SMSSIM_TEST_DATA) + "/gui/zero-picture-height.bsd",
-                                     ""};
+    std::vector<std::string> choices{kTestPhone, std::string(SMSSIM_TEST_DATA) +
+                                                     "/gui/zero-picture-height.bsd"};
     form.setStartPhoneChooser([&] {
-        const std::string next = choices.front();
-        choices.erase(choices.begin());
+        const std::string next = choices.back();
+        choices.pop_back();
         return next;
     });
-    EXPECT_FALSE(form.Form_Load());
-    EXPECT_TRUE(choices.empty());
-    ASSERT_EQ(boxes.asked.size(), 2u);
-    EXPECT_TRUE(boxes.asked[1].text.contains(QStringLiteral("zero-picture-height.bsd")));
+    ASSERT_TRUE(form.Form_Load());
+    EXPECT_TRUE(choices.empty()) << "a refused choice is followed by another";
+    ASSERT_EQ(boxes.asked.size(), 3u);
+    EXPECT_TRUE(boxes.asked[1].text.contains(QStringLiteral("Nokia 5110.bsd")));
+    EXPECT_TRUE(boxes.asked[2].text.contains(QStringLiteral("zero-picture-height.bsd")));
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Simulator für:  GUI-Testhandy"));
 }
-
-// --- Loading another phone.
 
 using Form1Test = MainWindowTest;
 
-TEST_F(Form1Test, RefusedPhoneKeepsThePreviousOne) {
-    const QString title = form->windowTitle();
-    const QSize size = form->Bild1().size();
-    EXPECT_FALSE(form->loadPhone(std::string(SMSSIM_TEST_DATA) + "/gui/zero-picture-height.bsd"));
-    ASSERT_EQ(boxes.asked.size(), 1u);
-    EXPECT_EQ(boxes.asked[0].caption, QStringLiteral("Achtung"));
-    EXPECT_EQ(boxes.asked[0].buttons, MessageBoxes::Buttons::Ok);
-    EXPECT_EQ(form->windowTitle(), title);
-    EXPECT_EQ(state.Telefonname, "GUI-Testhandy");
-    EXPECT_EQ(form->Bild1().size(), size);
-}
-
-TEST_F(Form1Test, PhoneWithoutParagraphsWhileInParagraphModeKeepsTheParagraphBox) {
-    QTest::mouseClick(check1(), Qt::LeftButton);
-    ASSERT_EQ(state.AktuellerText, 1);
-    ASSERT_TRUE(form->loadPhone(kPhonesDir + "/Nokia 5110.bsd"));
-    EXPECT_TRUE(check1()->isHidden());
-    EXPECT_TRUE(check1()->isChecked());
-    EXPECT_FALSE(state.Absaetze);
-    EXPECT_EQ(state.AktuellerText, 1);
-    EXPECT_FALSE(form->Text1(1).widget()->isHidden());
-    EXPECT_EQ(form->Bild1().size(), displayPictureSize(state));
-}
-
-// --- Typing and counters.
-
-TEST_F(Form1Test, TypingRedrawsTheDisplayAndCountsDown) {
+TEST_F(Form1Test, TypingRedrawsCountsDownAndKeepsToTheMaximum) {
     QTest::keyClicks(text1_0(), "Hallo");
-    EXPECT_EQ(form->messageText(), "Hallo");
-    EXPECT_EQ(label3()->text(), QStringLiteral("155"));
     EXPECT_EQ(bild1(), enginePicture(state, "Hallo"));
     EXPECT_NE(bild1(), backgroundOnly(state));
-    EXPECT_EQ(state.Bildanzahl, 1);
-
-    // 6 characters a line, 2 lines a picture: 25 characters start a third picture.
     QTest::keyClicks(text1_0(), QString(20, QLatin1Char('x')));
-    EXPECT_EQ(state.Bildanzahl, 3);
-    EXPECT_EQ(label3()->text(), QStringLiteral("135"));
-}
-
-TEST_F(Form1Test, MaximumBelowTheTextOrZeroShortensNothing) {
-    form->setMessageText(std::string(120, 'a'));
-    text2()->setText(QStringLiteral("100"));
-    EXPECT_EQ(label3()->text(), QStringLiteral("-20"));
-    text1_0()->end(false);
-    QTest::keyClicks(text1_0(), "b");
-    EXPECT_EQ(form->messageText().size(), 120u) << "typing is stopped, nothing is cut";
-
-    text2()->setText(QStringLiteral("0"));
-    EXPECT_EQ(label3()->text(), QStringLiteral("-120"));
-    QTest::keyClicks(text1_0(), "bc");
-    EXPECT_EQ(form->messageText().size(), 122u) << "0 is no limit";
-    EXPECT_EQ(label3()->text(), QStringLiteral("-122"));
-}
-
-TEST_F(Form1Test, InvalidMaximumKeepsTheLastValidOne) {
-    text2()->setText(QStringLiteral("5"));
-    ASSERT_EQ(label3()->text(), QStringLiteral("5"));
-    for (const char* invalid : {"", "abc", "-3", "99999999999"}) {
-        text2()->setText(QString::fromLatin1(invalid));
-        EXPECT_EQ(label3()->text(), QStringLiteral("5")) << invalid;
+    EXPECT_EQ(state.Bildanzahl, 3) << "25 characters start a third picture";
+    // Maximum, typed, then the length and the letters left. An invalid maximum leaves
+    // the last valid one; one below the text shortens nothing; 0 is no limit.
+    const char* steps[][4] = {{"160", "", "25", "135"}, {"27", "abc", "27", "0"},
+                              {"", "d", "27", "0"},     {"abc", "d", "27", "0"},
+                              {"-3", "d", "27", "0"},   {"99999999999", "d", "27", "0"},
+                              {"20", "", "27", "-7"},   {"0", "de", "29", "-29"}};
+    for (const auto& [maximum, typed, length, lettersLeft] : steps) {
+        text2()->setText(QString::fromLatin1(maximum));
+        QTest::keyClicks(text1_0(), typed);
+        EXPECT_EQ(std::to_string(form->messageText().size()), length) << maximum;
+        EXPECT_EQ(label3(), QString::fromLatin1(lettersLeft)) << maximum;
     }
-    QTest::keyClicks(text1_0(), "abcdefg");
-    EXPECT_EQ(form->messageText(), "abcde") << "the limit 5 is still in force";
-}
-
-TEST_F(Form1Test, EachMessageBoxKeepsItsOwnLimit) {
-    text2()->setText(QStringLiteral("5"));
-    QTest::mouseClick(check1(), Qt::LeftButton);
-    EXPECT_EQ(form->Text1(0).maxLength(), 5);
-    EXPECT_EQ(form->Text1(1).maxLength(), 160);
-}
-
-TEST_F(Form1Test, DoubleClickSelectsTheWholeText) {
-    form->setMessageText("zwei Worte");
     QTest::mouseDClick(text1_0(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
-    EXPECT_EQ(text1_0()->selectedText(), QStringLiteral("zwei Worte"));
+    EXPECT_EQ(text1_0()->selectedText().size(), 29) << "a double click selects everything";
 }
 
-// --- Paragraphs.
-
-TEST_F(Form1Test, SwitchingParagraphsOnMovesTheTextIntoTheParagraphBox) {
-    showActive();
+// On, refused off (No), and off (Yes).
+TEST_F(Form1Test, ParagraphSwitch) {
+    activate(form.get());
     form->Text1(1).setText("alt");
     form->setMessageText("Hallo");
+    text2()->setText(QStringLiteral("5")); // the single-line box's limit only
     QTest::mouseClick(check1(), Qt::LeftButton);
-    EXPECT_EQ(state.AktuellerText, 1);
-    EXPECT_TRUE(state.Absaetze);
+    EXPECT_EQ(std::tuple(state.AktuellerText, state.Absaetze), std::tuple(1, true));
     EXPECT_TRUE(form->Text1(0).widget()->isHidden());
-    EXPECT_FALSE(form->Text1(1).widget()->isHidden());
-    EXPECT_EQ(form->messageText(), "Hallo");
     EXPECT_EQ(QApplication::focusWidget(), form->Text1(1).widget());
-
-    QTest::keyClick(form->Text1(1).widget(), Qt::Key_End);
-    QTest::keyClick(form->Text1(1).widget(), Qt::Key_Return);
-    QTest::keyClicks(form->Text1(1).widget(), "Welt");
-    EXPECT_EQ(form->messageText(), "Hallo\r\nWelt");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::keyClicks(QApplication::focusWidget(), "Welt");
     EXPECT_EQ(bild1(), enginePicture(state, "Hallo\r\nWelt"));
-    EXPECT_EQ(label3()->text(), QStringLiteral("149"));
-}
+    EXPECT_EQ(label3(), QStringLiteral("-6")) << "the break counts 2";
 
-TEST_F(Form1Test, SwitchingParagraphsOffAsksAndJoinsTheParagraphs) {
-    showActive();
+    form->Text1(0).setText("single box text");
+    boxes.answers = {MessageBoxes::Answer::No};
     QTest::mouseClick(check1(), Qt::LeftButton);
-    form->setMessageText("\r\na\r\nb\r\n\r\nc\rd\r\n\n");
-    boxes.answers = {MessageBoxes::Answer::Yes};
+    EXPECT_TRUE(check1()->isChecked());
+    EXPECT_EQ(std::tuple(state.AktuellerText, state.Absaetze), std::tuple(1, true));
+    EXPECT_EQ(form->messageText(), "Hallo\r\nWelt");
+
+    const std::string paragraphs = "\r\na\r\nb\r\n\r\nc\rd\r\n\n";
+    form->setMessageText(paragraphs);
     QTest::mouseClick(check1(), Qt::LeftButton);
-
-    ASSERT_EQ(boxes.asked.size(), 1u);
-    EXPECT_EQ(boxes.asked[0].text, QStringLiteral("Sollen alle Absätze gelöscht werden?"));
-    EXPECT_EQ(boxes.asked[0].caption, QStringLiteral("Achtung!"));
-    EXPECT_EQ(boxes.asked[0].buttons, MessageBoxes::Buttons::YesNo);
-    EXPECT_EQ(boxes.asked[0].icon, MessageBoxes::Icon::Critical);
-
-    EXPECT_EQ(state.AktuellerText, 0);
-    EXPECT_FALSE(state.Absaetze);
-    EXPECT_EQ(state.Textlaenge, 16);
-    EXPECT_FALSE(form->Text1(0).widget()->isHidden());
+    ASSERT_EQ(boxes.asked.size(), 2u);
+    const AskedBox& asked = boxes.asked[1];
+    EXPECT_EQ(asked.text + asked.caption,
+              QStringLiteral("Sollen alle Absätze gelöscht werden?Achtung!"));
+    EXPECT_EQ(std::tuple(asked.buttons, asked.icon),
+              std::tuple(MessageBoxes::Buttons::YesNo, MessageBoxes::Icon::Critical));
+    EXPECT_EQ(std::tuple(state.AktuellerText, state.Absaetze, state.Textlaenge),
+              std::tuple(0, false, 16));
     EXPECT_TRUE(form->Text1(1).widget()->isHidden());
     EXPECT_EQ(form->messageText(), "abc\rd\n") << "only CR LF pairs go; lone CR and LF stay";
-    EXPECT_EQ(form->Text1(1).text(), "\r\na\r\nb\r\n\r\nc\rd\r\n\n")
-        << "the hidden paragraph box keeps its text";
+    EXPECT_EQ(form->Text1(1).text(), paragraphs) << "the hidden paragraph box keeps its text";
     EXPECT_EQ(QApplication::focusWidget(), text1_0());
     EXPECT_EQ(bild1(), enginePicture(state, "abc\rd\n"));
 }
 
-TEST_F(Form1Test, AnsweringNoKeepsParagraphModeWithoutSwitchingAgain) {
-    QTest::mouseClick(check1(), Qt::LeftButton);
-    form->setMessageText("a\r\nb");
-    form->Text1(0).setText("single box text");
-    boxes.answers = {MessageBoxes::Answer::No};
-    QTest::mouseClick(check1(), Qt::LeftButton);
-
-    EXPECT_TRUE(check1()->isChecked());
-    EXPECT_EQ(state.AktuellerText, 1);
-    EXPECT_TRUE(state.Absaetze);
-    EXPECT_EQ(form->messageText(), "a\r\nb") << "the switch-on step must not run again";
-    EXPECT_FALSE(form->Text1(1).widget()->isHidden());
-    EXPECT_EQ(boxes.asked.size(), 1u);
-}
-
-// --- Picture navigation.
-
 TEST_F(Form1Test, PlusAndMinusStepThroughThePicturesWithinTheirBounds) {
-    showActive();
-    const std::string message(30, 'q'); // 5 lines: pictures of lines 1-2, 3-4, 5
-    form->setMessageText(message);
-    ASSERT_EQ(state.Bildanzahl, 3);
-    auto* plus = child<QPushButton>("Command1");
-    auto* minus = child<QPushButton>("Command2");
-
-    const struct {
-        QPushButton* button;
-        const char* text6;
-        std::int32_t bildversatz;
-    } steps[] = {{plus, "2", -12},  {plus, "3", -24}, {plus, "3", -24},
-                 {minus, "2", -12}, {minus, "1", 0},  {minus, "1", 0}};
-    for (const auto& step : steps) {
-        QTest::mouseClick(step.button, Qt::LeftButton);
-        EXPECT_EQ(form->text6(), QString::fromLatin1(step.text6));
-        EXPECT_EQ(state.Bildversatz, step.bildversatz);
-        EXPECT_EQ(bild1(), enginePicture(state, message)) << step.text6;
+    activate(form.get());
+    form->setMessageText(std::string(30, 'q')); // 5 lines: pictures of lines 1-2, 3-4, 5
+    // "+", "-" or a shorter message ('k'), and what Text6 shows then.
+    for (const char* step : {"+2", "+3", "+3", "-2", "-1", "-1", "+2", "+3", "k3", "+3", "-2"}) {
+        if (step[0] == 'k')
+            form->setMessageText("kurz");
+        else
+            click(step[0] == '+' ? "Command1" : "Command2");
+        EXPECT_EQ(form->text6(), QString::fromLatin1(step + 1)) << step;
+        EXPECT_EQ(state.Bildversatz, -12 * (step[1] - '1')) << step;
+        EXPECT_EQ(bild1(), enginePicture(state, form->messageText())) << step;
         EXPECT_EQ(QApplication::focusWidget(), text1_0()) << "focus back in the message box";
     }
+    EXPECT_EQ(bild1(), backgroundOnly(state)) << "picture 2 of a short message is empty";
+    const QImage painted = form->Bild1().grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(painted, bild1()) << "Bild1 paints its retained picture";
 }
 
-TEST_F(Form1Test, ShorterMessageKeepsThePictureNumberUntilMinus) {
-    form->setMessageText(std::string(30, 'q'));
-    auto* plus = child<QPushButton>("Command1");
-    QTest::mouseClick(plus, Qt::LeftButton);
-    QTest::mouseClick(plus, Qt::LeftButton);
-    ASSERT_EQ(form->text6(), QStringLiteral("3"));
-
-    form->setMessageText("kurz");
-    EXPECT_EQ(form->text6(), QStringLiteral("3"));
-    EXPECT_EQ(bild1(), backgroundOnly(state)) << "picture 3 of a short message is empty";
-    QTest::mouseClick(plus, Qt::LeftButton);
-    EXPECT_EQ(form->text6(), QStringLiteral("3"));
-    QTest::mouseClick(child<QPushButton>("Command2"), Qt::LeftButton);
-    EXPECT_EQ(form->text6(), QStringLiteral("2"));
-    EXPECT_EQ(state.Bildversatz, -12);
-}
-
-// --- The display test.
-
-class DisplayTest : public MainWindowTest {
-  protected:
-    void doubleClickFrameArea() {
-        QTest::mouseDClick(child<QGroupBox>("Frame1"), Qt::LeftButton, Qt::NoModifier,
-                           QPoint(8, 30));
-    }
-};
-
-TEST_F(DisplayTest, ExactTextEmptiesTheBoxAndDrawsThePattern) {
-    form->setMessageText("Displaytest");
-    doubleClickFrameArea();
-    EXPECT_EQ(form->messageText(), "");
-    Module1 copy = state;
-    LcdImage expected;
-    expected.resize(displayPictureSize(copy), copy.Displaybreite, copy.Displayhoehe);
-    DisplayZeichnen(copy, "", expected);
-    Bildtest(copy, expected);
-    EXPECT_EQ(bild1(), expected.image());
-    EXPECT_NE(bild1(), backgroundOnly(state));
-    EXPECT_EQ(label3()->text(), QStringLiteral("160"));
-}
-
-TEST_F(DisplayTest, OtherTextsDoNothing) {
-    for (const char* text : {"displaytest", "Displaytest ", "Display test"}) {
+// Only "Displaytest" exactly, double-clicked on the frame's own area, runs the test.
+TEST_F(Form1Test, DisplayTestByDoubleClickOnTheFrame) {
+    const char* clicks[][2] = {{"Displaytest", "Label7"},   {"Displaytest", "Text6"},
+                               {"Displaytest", "Command1"}, {"Displaytest", "Command2"},
+                               {"displaytest", "Frame1"},   {"Displaytest ", "Frame1"},
+                               {"Display test", "Frame1"},  {"Displaytest", "Frame1"}};
+    for (const auto& [text, where] : clicks) {
         form->setMessageText(text);
         const QImage before = bild1();
-        doubleClickFrameArea();
-        EXPECT_EQ(form->messageText(), text);
-        EXPECT_EQ(bild1(), before) << text;
+        QTest::mouseDClick(child(where), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+        const bool ran = std::string(text) == "Displaytest" && std::string(where) == "Frame1";
+        EXPECT_EQ(form->messageText(), ran ? "" : text) << where;
+        EXPECT_EQ(bild1() == before, !ran) << text;
     }
+    EXPECT_NE(bild1(), backgroundOnly(state)) << "the empty text shows the test pattern";
+    EXPECT_EQ(label3(), QStringLiteral("160"));
 }
 
-TEST_F(DisplayTest, DoubleClicksOnTheFramesControlsDoNotCount) {
-    form->setMessageText("Displaytest");
-    for (const char* name : {"Label7", "Text6", "Command1", "Command2"}) {
-        auto* control = child<QWidget>(name);
-        QTest::mouseDClick(control, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
-        EXPECT_EQ(form->messageText(), "Displaytest") << name;
-    }
-}
-
-// --- Menu shortcuts act in the whole window, also with the focus in the message box.
-
-class ShortcutTest : public MainWindowTest {
-  protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        showActive();
-        form->setMessageText("Nachricht");
-        text1_0()->setFocus();
-        text1_0()->selectAll();
-        ASSERT_EQ(QApplication::focusWidget(), text1_0());
-    }
-
-    // The menu item, cut off from its handler so that no dialog opens.
-    QSignalSpy* spyOn(const char* name) {
+// The menu shortcuts act in the whole window, also in a text box that would take the keys.
+TEST_F(Form1Test, MenuShortcutsWinOverTheMessageBox) {
+    activate(form.get());
+    form->setMessageText("Nachricht");
+    for (const char* name : {"Öffnen", "Speichern"}) { // cut off from their dialogs
         auto* action = child<QAction>(name);
         QObject::disconnect(action, nullptr, form.get(), nullptr);
-        spy = std::make_unique<QSignalSpy>(action, &QAction::triggered);
-        return spy.get();
+        QSignalSpy triggered(action, &QAction::triggered);
+        QTest::keyClick(text1_0(), name[0] == 'S' ? Qt::Key_S : Qt::Key_O, Qt::ControlModifier);
+        EXPECT_EQ(triggered.count(), 1) << name;
     }
-
-    std::unique_ptr<QSignalSpy> spy;
-};
-
-TEST_F(ShortcutTest, CtrlXEndsTheProgramInsteadOfCutting) {
-    QTest::keyClick(text1_0(), Qt::Key_X, Qt::ControlModifier);
-    EXPECT_FALSE(form->isVisible());
-    EXPECT_EQ(form->messageText(), "Nachricht");
-}
-
-TEST_F(ShortcutTest, CtrlOAndCtrlSChooseTheirMenuItems) {
-    const struct {
-        const char* item;
-        Qt::Key key;
-    } rows[] = {{"Öffnen", Qt::Key_O}, {"Speichern", Qt::Key_S}};
-    for (const auto& row : rows) {
-        QSignalSpy* triggered = spyOn(row.item);
-        QTest::keyClick(text1_0(), row.key, Qt::ControlModifier);
-        EXPECT_EQ(triggered->count(), 1) << row.item;
-    }
-}
-
-TEST_F(ShortcutTest, CtrlAOpensTheAnimationWindowInsteadOfSelectingAll) {
-    text1_0()->deselect();
-    bool opened = false;
     QString caption;
-    QTimer::singleShot(0, form.get(), [&] {
-        auto* form4 = qobject_cast<Form4*>(QApplication::activeModalWidget());
-        opened = form4 != nullptr;
-        if (form4) {
-            caption = form4->windowTitle();
-            form4->close();
-        }
+    whenModal<Form4>(form.get(), [&](Form4& form4) {
+        caption = form4.windowTitle();
+        form4.close();
     });
     QTest::keyClick(text1_0(), Qt::Key_A, Qt::ControlModifier);
-    EXPECT_TRUE(opened);
     EXPECT_EQ(caption, QStringLiteral("Annimation"));
-    EXPECT_FALSE(text1_0()->hasSelectedText());
-}
-
-TEST_F(Form1Test, InfoCreditsTheProjectInOneLine) {
-    QApplication::setApplicationDisplayName(QStringLiteral("smssim"));
-    child<QAction>("Info")->trigger();
-    ASSERT_EQ(boxes.asked.size(), 1u);
-    const AskedBox& info = boxes.asked[0];
-    EXPECT_EQ(info.buttons, MessageBoxes::Buttons::Ok);
-    EXPECT_EQ(info.icon, MessageBoxes::Icon::None);
-    EXPECT_EQ(info.caption, QStringLiteral("smssim"));
-    EXPECT_FALSE(info.text.contains(QLatin1Char('\n')));
-    EXPECT_TRUE(info.text.contains(QStringLiteral("smssim")));
-    EXPECT_TRUE(info.text.contains(QLatin1Char('(')) && info.text.endsWith(QLatin1Char(')')));
-}
-
-TEST_F(Form1Test, BildOneRepaintsItsRetainedPicture) {
-    form->setMessageText("Bild");
-    showActive();
-    const QImage painted = form->Bild1().grab().toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(painted, bild1());
+    EXPECT_FALSE(text1_0()->hasSelectedText()) << "instead of selecting all";
+    activate(form.get()); // again, after the animation window
+    text1_0()->selectAll();
+    QTest::keyClick(text1_0(), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_FALSE(form->isVisible()) << "Ctrl+X ends the program";
+    EXPECT_EQ(form->messageText(), "Nachricht") << "instead of cutting";
 }
 
 } // namespace

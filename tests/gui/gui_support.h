@@ -1,12 +1,8 @@
 #pragma once
 // Shared by the window tests: a main window on the offscreen platform with the test
 // phone loaded, and the engine's own picture of a message to compare Bild1 with.
-//
-// tests/data/gui/gui-test.bsd: display 24 x 12, line width 24, picture height 12, line
-// pitch 6, paragraphs allowed, no word wrap. Codes 33..126, 128 and 228 have glyphs of
-// 5 rows x 3 columns whose pixels are the bits of the code (and of its complement), so
-// every character looks different; the space is blank. Each glyph is 4 pixels wide:
-// 6 characters make a line, 12 a picture.
+// tests/data/gui/gui-test.bsd: display 24 x 12 pixels, paragraphs allowed, no word wrap;
+// every character of codes 33..126 looks different. 6 characters make a line, 12 a picture.
 
 #include "display_picture.h"
 #include "fonts.h"
@@ -18,10 +14,13 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -46,6 +45,29 @@ inline QImage backgroundOnly(const Module1& state) {
     return image;
 }
 
+// Shows `window` and makes it active, so that focus and shortcuts behave.
+inline void activate(QWidget* window) {
+    window->show();
+    QApplication::setActiveWindow(window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+}
+
+// Runs `act` on the modal dialog once its exec() has started. A dialog that is not of
+// that kind, or that `act` leaves open, is closed with a failure: no test hangs in exec().
+template <typename D> void whenModal(QObject* context, std::function<void(D&)> act) {
+    QTimer::singleShot(0, context, [act] {
+        auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (auto* dialog = qobject_cast<D*>(modal))
+            act(*dialog);
+        else
+            ADD_FAILURE() << "no modal dialog of the expected kind";
+        if (modal && modal->isVisible()) {
+            ADD_FAILURE() << "the dialog was left open";
+            modal->done(QDialog::Rejected);
+        }
+    });
+}
+
 // A main window with the shipped default phone loaded by Form_Load, then the test phone.
 class MainWindowTest : public ::testing::Test {
   protected:
@@ -62,25 +84,17 @@ class MainWindowTest : public ::testing::Test {
         ASSERT_TRUE(boxes.asked.empty());
     }
 
-    // Shows the window and makes it active, so that focus and shortcuts behave.
-    void showActive() {
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    }
-
-    template <typename W> W* child(const char* name) {
+    template <typename W = QWidget> W* child(const char* name) {
         auto* w = form->findChild<W*>(QString::fromUtf8(name));
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
+    void click(const char* name) { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
 
     QLineEdit* text1_0() { return child<QLineEdit>("Text1_0"); }
     QCheckBox* check1() { return child<QCheckBox>("Check1"); }
     QLineEdit* text2() { return child<QLineEdit>("Text2"); }
-    QLabel* label3() { return child<QLabel>("Label3"); }
-    QLineEdit* text6() { return child<QLineEdit>("Text6"); }
-
+    QString label3() { return child<QLabel>("Label3")->text(); }
     QImage bild1() const { return form->Bild1().image(); }
 
     Module1 state;
