@@ -29,7 +29,7 @@ void FieldReader::skipToDelimiter() {
 
 Field FieldReader::next() {
     Field field;
-    while (pos_ < data_.size() && data_[pos_] == ' ')
+    while (pos_ < data_.size() && (data_[pos_] == ' ' || (tabs_ && data_[pos_] == '\t')))
         ++pos_;
     field.line = line_;
     if (pos_ < data_.size() && data_[pos_] == '"') {

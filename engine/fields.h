@@ -2,7 +2,7 @@
 // Delimited fields, as phone definitions and message files are read.
 //
 //  - A field ends at a comma or at a line end. Line ends are CR LF, LF or a lone CR.
-//  - Spaces before a field are skipped.
+//  - Spaces before a field are skipped; message files skip tabs there too.
 //  - A field that begins with a double quote runs to the next double quote, which is
 //    not part of the value; a line end inside the quotes belongs to the value. What
 //    stands after the closing quote up to the comma or line end is dropped.
@@ -26,9 +26,13 @@ struct Field {
     bool closed = true;  // a quoted field found its closing quote
 };
 
+// The blanks skipped before a field.
+enum class Blanks { Spaces, SpacesAndTabs };
+
 class FieldReader {
   public:
-    explicit FieldReader(std::string_view data) : data_(data) {}
+    explicit FieldReader(std::string_view data, Blanks blanks = Blanks::Spaces)
+        : data_(data), tabs_(blanks == Blanks::SpacesAndTabs) {}
 
     bool atEnd() const { return pos_ >= data_.size(); }
     // Precondition: !atEnd().
@@ -39,6 +43,7 @@ class FieldReader {
     void skipToDelimiter();
 
     std::string_view data_;
+    bool tabs_;
     std::size_t pos_ = 0;
     int line_ = 1;
 };

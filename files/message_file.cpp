@@ -126,7 +126,7 @@ MessageReadResult NachrichtLesenAusDaten(std::string_view data, const std::strin
     if (data.starts_with("\xEF\xBB\xBF"))
         data.remove_prefix(3);
     std::string text;
-    FieldReader reader(data);
+    FieldReader reader(data, Blanks::SpacesAndTabs);
     while (!reader.atEnd()) {
         const Field field = reader.next();
         if (field.quoted && !field.closed)

@@ -7,7 +7,7 @@
 //  - A paragraph break (CR LF) is two characters like any other, so it is stored as the
 //    lines 10 and 13.
 //  - Reading takes delimited fields (fields.h): commas separate fields as well as line
-//    ends, blanks before a field are skipped, a fraction is rounded half to even.
+//    ends, spaces and tabs before a field are skipped, a fraction is rounded half to even.
 //    Empty and blank fields are skipped. A field that is no number, or a number outside
 //    0..255, or a double quote left open refuses the whole file.
 //  - A leading UTF-8 byte order mark is skipped (an editor's UTF-8 copy holds the same

@@ -109,6 +109,8 @@ INSTANTIATE_TEST_SUITE_P(
                   2,
                   {{1, 1}, {2, 1}, {2, 2}},
                   "A"},
+        // A tab is no blank here: "\t66" is a row of three positions, no code.
+        GlyphCase{"LeadingTab", {"65", ":#", "\t66", ":#"}, 65, 3, 2, {{1, 1}, {2, 1}}, "A"},
         // A correctly quoted row is a row.
         GlyphCase{"QuotedRow", {"65", "\":#_#\""}, 65, 4, 1, {{1, 1}, {1, 3}}, "A"}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -109,7 +109,8 @@ TEST(MessageFile, ReadsWhatOtherProgramsWriteAndRefusesTheRestWithLineAndReason)
         {"1,2\r\n3,x\r\n", refused + "Zeile 2: „x“ ist kein Zeichencode."},
         {"1\r\n2\r\n3\r\n4\r\n256\r\n", refused + "Zeile 5: 256 liegt nicht zwischen 0 und 255."},
         {"1e12\r\n", refused + "Zeile 1: 1e12 liegt nicht zwischen 0 und 255."},
-        {"\t72\r\n", refused + "Zeile 1: „␉72“ ist kein Zeichencode."},
+        {"\t72\r\n \t 111\r\n", "oH"}, // tabs are blanks too
+        {"7\t2\r\n", refused + "Zeile 1: „7␉2“ ist kein Zeichencode."},
         {"72\r\n\"72\r\n", refused + "Zeile 2: Das Anführungszeichen wird nicht geschlossen."},
         {"1" + std::string(50, '0') + "\r\n",
          refused + "Zeile 1: 1" + std::string(39, '0') + "… liegt nicht zwischen 0 und 255."},
