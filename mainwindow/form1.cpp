@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -322,6 +323,13 @@ bool Form1::applyPhone(const std::string& path, const QString& hint) {
     bild1_->move(twipsToPixels((outerWidth - size.width() * kTwipsPerPixel) / 2),
                  twipsToPixels(kBild1TopTwips));
     bild1_->resizeDisplay(size, state_.Displaybreite, state_.Displayhoehe);
+    // A phone without paragraphs cannot show the paragraph box's breaks: leave it as
+    // answering Ja to the paragraph question does, without asking.
+    if (!lists.absaetzeErlaubt && state_.AktuellerText == 1) {
+        const QSignalBlocker noQuestion(check1_);
+        check1_->setChecked(false);
+        leaveParagraphMode();
+    }
     return true;
 }
 
@@ -400,22 +408,26 @@ void Form1::Check1_Click() {
                                        QStringLiteral("Achtung!"), MessageBoxes::Buttons::YesNo,
                                        MessageBoxes::Icon::Critical);
         if (answer == MessageBoxes::Answer::Yes) {
-            const std::string s = text1_[1]->text();
-            state_.Textlaenge = static_cast<std::int32_t>(
-                std::min<std::size_t>(s.size(), std::numeric_limits<std::int32_t>::max()));
-            const std::string joined = removeParagraphBreaks(s);
-            text1_[1]->widget()->setVisible(false);
-            state_.Absaetze = false;
-            state_.AktuellerText = 0;
-            text1_[0]->widget()->setVisible(true);
-            text1_[0]->setText(joined);
-            text1_[0]->widget()->setFocus();
+            leaveParagraphMode();
         } else {
             const QSignalBlocker noSecondSwitch(check1_);
             check1_->setChecked(true);
         }
     }
     DisplayZeichnen();
+}
+
+void Form1::leaveParagraphMode() {
+    const std::string s = text1_[1]->text();
+    state_.Textlaenge = static_cast<std::int32_t>(
+        std::min<std::size_t>(s.size(), std::numeric_limits<std::int32_t>::max()));
+    const std::string joined = removeParagraphBreaks(s);
+    text1_[1]->widget()->setVisible(false);
+    state_.Absaetze = false;
+    state_.AktuellerText = 0;
+    text1_[0]->widget()->setVisible(true);
+    text1_[0]->setText(joined);
+    text1_[0]->widget()->setFocus();
 }
 
 void Form1::Command1_Click() {
@@ -464,6 +476,18 @@ void Form1::Info_Click() {
 
 void Form1::Beenden_Click() {
     close();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    const std::string& text = messageText();
+    if (!text.empty() && text != keptText_ &&
+        boxes_.ask(this, QStringLiteral("Die Nachricht ist nicht gespeichert. Trotzdem beenden?"),
+                   QStringLiteral("Achtung"), MessageBoxes::Buttons::YesNoDefaultNo,
+                   MessageBoxes::Icon::Question) != MessageBoxes::Answer::Yes) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {

@@ -83,6 +83,9 @@ class Form1 : public QMainWindow, public AnimationHost {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Beenden, Ctrl+X and the close box all end here: a changed message is not lost
+    // without a question.
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void buildControls();
@@ -100,6 +103,8 @@ class Form1 : public QMainWindow, public AnimationHost {
     void centreOnScreen();
 
     bool applyPhone(const std::string& path, const QString& hint);
+    // Back to the single-line box without paragraph breaks; Text1(1) keeps its text.
+    void leaveParagraphMode();
     void Bildtest();
     // Shows picture `number`: Text6, Bildversatz and the display.
     void showPicture(double number);
@@ -110,6 +115,8 @@ class Form1 : public QMainWindow, public AnimationHost {
     MessageBoxes& boxes_;
     std::string dataDir_;
     PhoneChooser choosePhone_;
+    // The message as last saved or opened: what quitting may lose is the difference.
+    std::string keptText_;
 
     QWidget* client_ = nullptr;
     DisplayPicture* bild1_ = nullptr;

@@ -46,6 +46,7 @@ void Form1::Öffnen_Click() {
         const MessageReadResult read = NachrichtLesen(state_.Dateiname);
         if (const auto* text = std::get_if<std::string>(&read)) {
             setMessageText(*text);
+            keptText_ = messageText();
         } else {
             boxes_.ask(this, QString::fromStdString(std::get<MessageFileError>(read).text()),
                        QStringLiteral("Achtung"), MessageBoxes::Buttons::Ok,
@@ -62,7 +63,8 @@ void Form1::Öffnen_Click() {
 
 void Form1::Speichern_Click() {
     Form2 form2(state_, boxes_, messageText(), this);
-    form2.exec();
+    if (form2.exec() == QDialog::Accepted)
+        keptText_ = messageText();
 }
 
 } // namespace smssim

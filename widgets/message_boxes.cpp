@@ -35,11 +35,12 @@ MessageBoxes::Answer QtMessageBoxes::ask(QWidget* parent, const QString& text,
         second = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
         break;
     case Buttons::YesNo:
+    case Buttons::YesNoDefaultNo:
         first = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
         second = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
         break;
     }
-    box.setDefaultButton(first);
+    box.setDefaultButton(buttons == Buttons::YesNoDefaultNo ? second : first);
     box.setEscapeButton(second ? second : first);
     box.exec();
     const bool firstPressed = box.clickedButton() == first;
@@ -49,6 +50,7 @@ MessageBoxes::Answer QtMessageBoxes::ask(QWidget* parent, const QString& text,
     case Buttons::OkCancel:
         return firstPressed ? Answer::Ok : Answer::Cancel;
     case Buttons::YesNo:
+    case Buttons::YesNoDefaultNo:
         break;
     }
     return firstPressed ? Answer::Yes : Answer::No;

@@ -12,11 +12,13 @@ namespace smssim {
 class MessageBoxes {
   public:
     enum class Icon { None, Critical, Question, Exclamation };
-    enum class Buttons { Ok, OkCancel, YesNo };
+    // YesNoDefaultNo: Ja and Nein with Nein the default, for questions where Ja loses data.
+    enum class Buttons { Ok, OkCancel, YesNo, YesNoDefaultNo };
     enum class Answer { Ok, Cancel, Yes, No };
 
     virtual ~MessageBoxes() = default;
-    // A modal message box; the first button (OK or Yes) is the default button.
+    // A modal message box; the first button (OK or Yes) is the default button unless the
+    // buttons say otherwise.
     virtual Answer ask(QWidget* parent, const QString& text, const QString& caption,
                        Buttons buttons, Icon icon) = 0;
 };

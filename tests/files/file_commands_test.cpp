@@ -114,6 +114,11 @@ TEST_F(FileCommandsTest, OpenPreviewsEachClickedFileAndTakesTheChosenOne) {
         EXPECT_EQ(boxes.asked.size(), row.clicked.back() == "kaputt.gui" ? 2u : 0u);
         for (const auto& box : boxes.asked)
             EXPECT_TRUE(box.text.contains("kaputt.gui“ kann nicht gelesen werden")) << row.end;
+        // Quitting asks only for a message that was not opened (answered Nein here).
+        boxes.asked.clear();
+        form->close();
+        EXPECT_EQ(boxes.asked.size(), row.result == "Vorher" ? 1u : 0u);
+        form->show();
     }
 }
 
@@ -158,6 +163,8 @@ TEST_F(FileCommandsTest, SaveWritesTheCurrentMessage) {
     EXPECT_EQ(boxes.asked[0].text, "In Datei " + dir + "/Gruss.gui speichern?");
     const MessageReadResult read = NachrichtLesen((dir + "/Gruss.gui").toStdString());
     EXPECT_EQ(std::get<std::string>(read), "Hallo\r\nWelt");
+    form->close();
+    EXPECT_EQ(boxes.asked.size(), 1u) << "a saved message ends without a question";
 }
 
 } // namespace

@@ -143,6 +143,17 @@ TEST_F(Form1Test, ParagraphSwitch) {
     EXPECT_EQ(form->Text1(1).text(), paragraphs) << "the hidden paragraph box keeps its text";
     EXPECT_EQ(QApplication::focusWidget(), text1_0());
     EXPECT_EQ(bild1(), enginePicture(state, "abc\rd\n"));
+
+    // A phone without paragraphs leaves the paragraph box as Ja does, without asking.
+    QTest::mouseClick(check1(), Qt::LeftButton);
+    form->setMessageText("A\r\nB");
+    ASSERT_TRUE(form->loadPhone(kPhonesDir + "/Nokia 5110.bsd"));
+    EXPECT_EQ(boxes.asked.size(), 2u);
+    EXPECT_EQ(std::tuple(state.AktuellerText, state.Absaetze, check1()->isChecked()),
+              std::tuple(0, false, false));
+    EXPECT_TRUE(form->Text1(1).widget()->isHidden());
+    EXPECT_EQ(form->messageText(), "AB");
+    EXPECT_EQ(form->Text1(1).text(), "A\r\nB");
 }
 
 TEST_F(Form1Test, PlusAndMinusStepThroughThePicturesWithinTheirBounds) {
@@ -203,9 +214,27 @@ TEST_F(Form1Test, MenuShortcutsWinOverTheMessageBox) {
     EXPECT_FALSE(text1_0()->hasSelectedText()) << "instead of selecting all";
     activate(form.get()); // again, after the animation window
     text1_0()->selectAll();
+    boxes.answers = {MessageBoxes::Answer::No};
     QTest::keyClick(text1_0(), Qt::Key_X, Qt::ControlModifier);
-    EXPECT_FALSE(form->isVisible()) << "Ctrl+X ends the program";
     EXPECT_EQ(form->messageText(), "Nachricht") << "instead of cutting";
+    ASSERT_EQ(boxes.asked.size(), 1u) << "Ctrl+X ends the program, asking first";
+    EXPECT_EQ(boxes.asked[0].text + boxes.asked[0].caption,
+              QStringLiteral("Die Nachricht ist nicht gespeichert. Trotzdem beenden?Achtung"));
+    EXPECT_EQ(std::tuple(boxes.asked[0].buttons, boxes.asked[0].icon),
+              std::tuple(MessageBoxes::Buttons::YesNoDefaultNo, MessageBoxes::Icon::Question));
+    EXPECT_TRUE(form->isVisible()) << "Nein keeps the window and the message";
+    form->close(); // the close box asks as well; unanswered, Nein is the default
+    EXPECT_EQ(std::tuple(boxes.asked.size(), form->isVisible()), std::tuple(2u, true));
+    child<QAction>("Beenden")->trigger();
+    EXPECT_EQ(std::tuple(boxes.asked.size(), form->isVisible()), std::tuple(3u, true));
+    boxes.answers = {MessageBoxes::Answer::Yes};
+    QTest::keyClick(text1_0(), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_FALSE(form->isVisible()) << "Ja ends the program";
+    activate(form.get());
+    form->setMessageText("");
+    form->close();
+    EXPECT_EQ(std::tuple(boxes.asked.size(), form->isVisible()), std::tuple(4u, false))
+        << "an empty message ends at once";
 }
 
 } // namespace

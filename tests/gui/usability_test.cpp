@@ -36,11 +36,11 @@ TEST_F(Keyboard, TabFollowsTheTabIndexesAndSkipsHiddenControls) {
     ASSERT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("Text1_1"));
     EXPECT_EQ(tabWalk(2).join(' '), "Text1_1 Text2 Text3") << "Tab leaves the paragraph box";
 
-    // A phone without paragraphs hides Check1 but leaves the paragraph box in use.
+    // A phone without paragraphs hides Check1 and returns to the single-line box.
     ASSERT_TRUE(form->loadPhone(kPhonesDir + "/Nokia 5110.bsd"));
     text2()->setFocus();
     EXPECT_EQ(tabWalk(8).join(' '),
-              "Text2 Text3 Text4 Bild1 Text6 Command2 Command1 Text1_1 Text2");
+              "Text2 Text3 Text4 Bild1 Text6 Command2 Command1 Text1_0 Text2");
 
     form->setMessageText(std::string(30, 'q'));
     Form4 form4(*form, form.get());

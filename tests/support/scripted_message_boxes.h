@@ -17,7 +17,7 @@ struct AskedBox {
 
 class ScriptedMessageBoxes : public MessageBoxes {
   public:
-    // Answers to give, in order; when none is left, the first button is pressed.
+    // Answers to give, in order; when none is left, the default button is pressed.
     std::deque<Answer> answers;
     std::vector<AskedBox> asked;
 
@@ -29,6 +29,8 @@ class ScriptedMessageBoxes : public MessageBoxes {
             answers.pop_front();
             return a;
         }
+        if (buttons == Buttons::YesNoDefaultNo)
+            return Answer::No;
         return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
     }
 };
