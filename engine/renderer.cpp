@@ -18,12 +18,6 @@ std::uint8_t codeAt(std::string_view text, std::size_t i) {
     return static_cast<std::uint8_t>(text[i]);
 }
 
-// Line pitch added in double precision, stored back as a single float, as the layout
-// has always counted.
-float nextLine(float posY, double zeilenhoehe) {
-    return static_cast<float>(static_cast<double>(posY) + zeilenhoehe);
-}
-
 // Width of the word after the space at `i`: up to the next space or CR (not LF).
 std::int64_t wordWidth(const Module1& s, std::string_view text, std::size_t i) {
     std::int64_t width = 0;
@@ -45,13 +39,21 @@ std::int32_t toY(double y) {
     return static_cast<std::int32_t>(r);
 }
 
-} // namespace
+struct LayoutEnd {
+    std::int64_t posX;
+    float posY;
+};
 
-RenderResult DisplayZeichnen(Module1& s, std::string_view text, DisplaySurface& surface) {
-    surface.setBackColor(s.Hintergrundfarbe);
+// The one layout of the message; `sink` hears of every line break and every character
+// with where it goes, so drawing and line texts share each decision.
+template <class Sink>
+LayoutEnd layOut(const Module1& s, std::string_view text, float posY, Sink& sink) {
     // 64-bit while laying out: a long line of wide glyphs must not wrap around.
     std::int64_t posX = 0;
-    float posY = static_cast<float>(s.Bildversatz);
+    const auto newLine = [&] {
+        posY = nextLine(posY, s.Zeilenhoehe);
+        sink.lineBreak();
+    };
     const std::size_t n = text.size();
     for (std::size_t i = 0; i < n; ++i) {
         const std::uint8_t ch = codeAt(text, i);
@@ -60,25 +62,65 @@ RenderResult DisplayZeichnen(Module1& s, std::string_view text, DisplaySurface& 
         // the very end never breaks.
         const std::uint8_t following = i + 1 < n ? codeAt(text, i + 1) : ch;
         if (s.Absaetze && ch == kCr && following == kLf) {
-            posY = nextLine(posY, s.Zeilenhoehe);
+            newLine();
             posX = 0;
         }
         if (s.Zeilensprung && ch == kSpace) {
             const std::int64_t word = wordWidth(s, text, i) + 3;
             if (static_cast<double>(posX + word) > s.Zeilenbreite) {
-                posY = nextLine(posY, s.Zeilenhoehe);
+                newLine();
                 // The space is laid out before the left edge so the word starts at 0.
                 posX = -s.Zeichen[kSpace].Breite;
             }
         }
         if (static_cast<double>(posX + w) > s.Zeilenbreite) {
-            posY = nextLine(posY, s.Zeilenhoehe);
+            newLine();
             posX = 0;
         }
-        if (posY >= 0 && static_cast<double>(posY) < s.Bildhoehe)
-            ZeichenZeichnen(s, static_cast<std::int32_t>(posX), posY, ch, surface);
+        sink.glyph(ch, posX, posY);
         posX += w;
     }
+    return {posX, posY};
+}
+
+class DrawingSink {
+  public:
+    DrawingSink(const Module1& s, DisplaySurface& surface) : s_(s), surface_(surface) {}
+    void lineBreak() {}
+    void glyph(std::uint8_t code, std::int64_t x, float y) {
+        if (lineOnPicture(y, s_.Bildhoehe))
+            ZeichenZeichnen(s_, static_cast<std::int32_t>(x), y, code, surface_);
+    }
+
+  private:
+    const Module1& s_;
+    DisplaySurface& surface_;
+};
+
+class ObserverSink {
+  public:
+    explicit ObserverSink(LayoutObserver& observer) : observer_(observer) {}
+    void lineBreak() { observer_.lineBreak(); }
+    void glyph(std::uint8_t code, std::int64_t x, float) { observer_.glyph(code, x); }
+
+  private:
+    LayoutObserver& observer_;
+};
+
+} // namespace
+
+float nextLine(float posY, double zeilenhoehe) {
+    return static_cast<float>(static_cast<double>(posY) + zeilenhoehe);
+}
+
+bool lineOnPicture(float posY, double bildhoehe) {
+    return posY >= 0 && static_cast<double>(posY) < bildhoehe;
+}
+
+RenderResult DisplayZeichnen(Module1& s, std::string_view text, DisplaySurface& surface) {
+    surface.setBackColor(s.Hintergrundfarbe);
+    DrawingSink sink(s, surface);
+    const auto [posX, posY] = layOut(s, text, static_cast<float>(s.Bildversatz), sink);
     s.PosX = static_cast<std::int32_t>(std::clamp<std::int64_t>(
         posX, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
     s.PosY = posY;
@@ -87,7 +129,12 @@ RenderResult DisplayZeichnen(Module1& s, std::string_view text, DisplaySurface& 
     s.Bildanzahl = static_cast<std::int32_t>(
         std::clamp(pictures, static_cast<double>(std::numeric_limits<std::int32_t>::min()),
                    static_cast<double>(std::numeric_limits<std::int32_t>::max())));
-    return {s.Bildanzahl, n};
+    return {s.Bildanzahl, text.size()};
+}
+
+void layOutMessage(const Module1& state, std::string_view text, LayoutObserver& observer) {
+    ObserverSink sink(observer);
+    layOut(state, text, static_cast<float>(state.Bildversatz), sink);
 }
 
 void ZeichenZeichnen(const Module1& s, std::int32_t x, float y, std::uint8_t code,

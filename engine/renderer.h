@@ -33,6 +33,27 @@ struct RenderResult {
 // Bildversatz of `state`; writes PosX, PosY and Bildanzahl.
 RenderResult DisplayZeichnen(Module1& state, std::string_view text, DisplaySurface& surface);
 
+// Hears where the layout of DisplayZeichnen puts each character, without drawing.
+class LayoutObserver {
+  public:
+    virtual ~LayoutObserver() = default;
+    // The next character goes on a new line below.
+    virtual void lineBreak() = 0;
+    // `code` goes on the current line at x; the space that word wrap moves to the new
+    // line goes left of the line's start, at a negative x.
+    virtual void glyph(std::uint8_t code, std::int64_t x) = 0;
+};
+
+// The layout of DisplayZeichnen, told to `observer`; the first line's top is Bildversatz.
+void layOutMessage(const Module1& state, std::string_view text, LayoutObserver& observer);
+
+// The top of the line below: the pitch added in double precision, stored back as a
+// single float, as the layout has always counted.
+float nextLine(float posY, double zeilenhoehe);
+
+// Whether a line whose top is at posY shows in the picture (only its top counts).
+bool lineOnPicture(float posY, double bildhoehe);
+
 void ZeichenZeichnen(const Module1& state, std::int32_t x, float y, std::uint8_t code,
                      DisplaySurface& surface);
 void PunktZeichnen(double x, std::int32_t y, DisplaySurface& surface);
