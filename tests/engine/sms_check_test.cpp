@@ -1,0 +1,106 @@
+// SMS cost at the part edges, glyph findings and display line texts. Texts are
+// Windows-1252: "\x80" is the euro sign (extension table), "\xE2" is â (in neither table).
+
+#include "dot_recorder.h"
+#include "phone_loader.h"
+#include "renderer.h"
+#include "sms_check.h"
+
+#include <gtest/gtest.h>
+
+using namespace smssim;
+
+namespace {
+
+std::string times(std::size_t n, std::string_view s) {
+    std::string out;
+    for (std::size_t i = 0; i < n; ++i)
+        out += s;
+    return out;
+}
+
+constexpr auto G = SmsEncoding::Gsm7;
+constexpr auto U = SmsEncoding::Ucs2;
+
+TEST(SmsCheck, CostAtThePartEdges) {
+    const std::pair<std::string, SmsCost> rows[] = {
+        {"", {G, 0, 0, 160, ""}},
+        {"a", {G, 1, 1, 159, ""}},
+        {times(70, "a"), {G, 70, 1, 90, ""}},
+        {times(153, "a"), {G, 153, 1, 7, ""}},
+        {times(154, "a"), {G, 154, 1, 6, ""}},
+        {times(160, "a"), {G, 160, 1, 0, ""}},
+        {times(161, "a"), {G, 161, 2, 145, ""}},
+        {times(306, "a"), {G, 306, 2, 0, ""}},
+        {times(307, "a"), {G, 307, 3, 152, ""}},
+        {times(158, "a") + "\x80", {G, 160, 1, 0, ""}},
+        // The euro sign ends part 1 exactly, or would straddle it and moves whole.
+        {times(151, "a") + "\x80" + times(10, "a"), {G, 163, 2, 143, ""}},
+        {times(152, "a") + "\x80" + times(10, "a"), {G, 164, 2, 141, ""}},
+        {"a\r\nb", {G, 4, 1, 156, ""}},
+        {"\f^{}\\[~]|\x80", {G, 20, 1, 140, ""}},
+        {times(81, "\x80"), {G, 162, 2, 143, ""}},
+        {"\xE2" + times(69, "a"), {U, 70, 1, 0, "\xE2"}},
+        {"\xE2" + times(70, "a"), {U, 71, 2, 63, "\xE2"}},
+        {"\xE2" + times(133, "a"), {U, 134, 2, 0, "\xE2"}},
+        {"\xE2" + times(134, "a"), {U, 135, 3, 66, "\xE2"}},
+        {times(201, "\x80\xE2`\xE7\xC7`"), {U, 1206, 18, 0, "\xE2`\xE7"}}};
+    for (const auto& [text, cost] : rows)
+        EXPECT_EQ(smsCost(text), cost) << text.size() << " characters: " << text.substr(0, 12);
+    int septets[3] = {};
+    for (int code = 0; code < 256; ++code)
+        ++septets[gsm7Septets(static_cast<std::uint8_t>(code))];
+    EXPECT_EQ(septets[1], 117) << "128 less the escape and ten Greek capitals";
+    EXPECT_EQ(septets[2], 10);
+}
+
+TEST(SmsCheck, GlyphFindings) {
+    const GlyphKinds kinds = glyphKinds({true, " ABb", "b\xE4\x80"});
+    const std::pair<std::string, GlyphFindings> rows[] = {{"", {"", ""}},
+                                                          {"AB A", {"", ""}},
+                                                          {"xA\r\nyx\tB", {"xy\t", ""}},
+                                                          {"\x80"
+                                                           "bZ\xE4\x80Z",
+                                                           {"Z", "\x80"
+                                                                 "b\xE4"}}};
+    for (const auto& [text, found] : rows)
+        EXPECT_EQ(glyphFindings(text, kinds), found) << text;
+}
+
+// A phone of line width 20, picture height 8 and widths space 3, A 4, B 4, C 3, "." 2.
+std::string miniPhone(const std::string& pitch, const std::string& wordWrap) {
+    return "Mini\r\n20\r\n8\r\n.min\r\n0\r\n10\r\n24\r\n" + pitch +
+           "\r\nAbs\xE4tze: Ja\r\nZeilensprung: " + wordWrap +
+           "\r\n32\r\n:__\r\n65\r\n:_#_\r\n66\r\n:###\r\n67\r\n:##\r\n46\r\n:#\r\n";
+}
+
+TEST(SmsCheck, DisplayLinesAsTheRendererLaysThemOut) {
+    struct Row {
+        std::string text;
+        bool paragraphs;
+        std::string pitch, wordWrap;
+        std::string lines; // "picture text" joined by "|"
+    };
+    const Row rows[] = {{"", false, "4", "Ja", "1 "},
+                        {"AAA AAA BC.", false, "4", "Ja", "1 AAA|1 AAA|2 BC."},
+                        {"AAA AAA BC.", false, "4", "Nein", "1 AAA A|1 AA BC."},
+                        {"A\r\nB", false, "4", "Ja", "1 AB"},
+                        {"A\r\n\r\nB", true, "4", "Ja", "1 A|1 |2 B"},
+                        {"\r\nA\r\n", true, "4", "Ja", "1 |1 A|2 "},
+                        {"B\r\nA\r\nC", true, "5", "Ja", "1 B|1 A|2 C"},
+                        {"A\r\nB\r\nC\r\nA\r\nB", true, "4", "Ja", "1 A|1 B|2 C|2 A|3 B"}};
+    for (const Row& row : rows) {
+        Module1 s;
+        const auto data = miniPhone(row.pitch, row.wordWrap);
+        ASSERT_TRUE(std::holds_alternative<PhoneLists>(ZeichensatzLadenAusDaten(s, data, "m")));
+        s.Absaetze = row.paragraphs;
+        DotRecorder dots;
+        const std::int32_t pictures = DisplayZeichnen(s, row.text, dots).bildanzahl;
+        std::string got;
+        for (const DisplayLine& line : displayLines(s, row.text, pictures))
+            got += (got.empty() ? "" : "|") + std::to_string(line.picture) + " " + line.text;
+        EXPECT_EQ(got, row.lines) << row.text;
+    }
+}
+
+} // namespace
