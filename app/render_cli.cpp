@@ -8,9 +8,13 @@
 #include "numbers.h"
 #include "phone_loader.h"
 #include "renderer.h"
+#include "sms_check.h"
 
 #include <QBuffer>
 #include <QCommandLineParser>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <cmath>
 #include <fstream>
 #include <iostream>
@@ -39,8 +43,10 @@ std::optional<std::string> setFormat(RenderOptions& o, const std::string& name) 
         o.format = RenderFormat::Ascii;
     else if (name == "png")
         o.format = RenderFormat::Png;
+    else if (name == "json")
+        o.format = RenderFormat::Json;
     else
-        return "unknown format '" + name + "' (dots, ascii or png)";
+        return "unknown format '" + name + "' (dots, ascii, png or json)";
     return std::nullopt;
 }
 
@@ -184,12 +190,73 @@ std::string dotsOf(Module1& s, const std::string& text, const RenderOptions& o) 
     return std::move(body).str();
 }
 
+// Layout without drawing, for the counts alone.
+class NoSurface : public DisplaySurface {
+  public:
+    void setBackColor(std::int32_t) override {}
+    void setDrawWidth(int) override {}
+    void line(float, float, float, float, std::int32_t) override {}
+};
+
+QString unicodeOf(std::string_view cp1252) {
+    return QString::fromStdString(cp1252ToUtf8(cp1252));
+}
+
+// Each character as a string of its own.
+QJsonArray characterArray(std::string_view cp1252) {
+    QJsonArray array;
+    for (std::size_t i = 0; i < cp1252.size(); ++i)
+        array.append(unicodeOf(cp1252.substr(i, 1)));
+    return array;
+}
+
+QJsonObject smsObject(const SmsCost& cost) {
+    return {{"encoding", cost.encoding == SmsEncoding::Gsm7 ? "gsm7" : "ucs2"},
+            {"units", static_cast<qint64>(cost.units)},
+            {"parts", static_cast<qint64>(cost.parts)},
+            {"unitsLeft", static_cast<qint64>(cost.unitsLeft)},
+            {"forcingUcs2", characterArray(cost.forcingUcs2)}};
+}
+
+QJsonArray lineArray(const std::vector<DisplayLine>& lines) {
+    QJsonArray array;
+    for (const DisplayLine& line : lines)
+        array.append(QJsonObject{{"picture", line.picture}, {"text", unicodeOf(line.text)}});
+    return array;
+}
+
+std::string formatted(Module1& s, const PhoneLists& lists, const std::string& text,
+                      const RenderOptions& o) {
+    if (o.format == RenderFormat::Png)
+        return pngOf(s, text);
+    if (o.format == RenderFormat::Json)
+        return jsonReport(s, lists, text, o.maxLength);
+    return dotsOf(s, text, o);
+}
+
 } // namespace
+
+std::string jsonReport(Module1& s, const PhoneLists& lists, std::string_view text,
+                       double maxLength) {
+    NoSurface surface;
+    const RenderResult r = DisplayZeichnen(s, text, surface);
+    const GlyphFindings found = glyphFindings(text, glyphKinds(lists));
+    const QJsonObject report{{"phone", QString::fromStdString(s.Telefonname)},
+                             {"pictures", r.bildanzahl},
+                             {"lettersLeft", maxLength - static_cast<double>(r.laenge)},
+                             {"length", static_cast<qint64>(r.laenge)},
+                             {"sms", smsObject(smsCost(text))},
+                             {"withoutGlyph", characterArray(found.withoutGlyph)},
+                             {"specialCharacters", characterArray(found.specialCharacters)},
+                             {"lines", lineArray(displayLines(s, text, r.bildanzahl))}};
+    return QJsonDocument(report).toJson().toStdString();
+}
 
 std::string renderUsage() {
     return "usage: smssim-render [--phone FILE] [--paragraphs] [--picture N] [--max-length N]\n"
            "                     (--text TEXT | --text-file FILE | --message FILE)\n"
-           "                     [--format dots|ascii|png] [--out FILE]\n";
+           "                     [--format dots|ascii|png|json] [--out FILE] [--max-parts N]\n"
+           "--max-parts N: exit status 3 when the message needs more than N SMS parts\n";
 }
 
 std::variant<RenderOptions, std::string> parseRenderArguments(const Args& args) {
@@ -199,7 +266,8 @@ std::variant<RenderOptions, std::string> parseRenderArguments(const Args& args) 
     parser.addOptions({help, paragraphs, valueOption("phone", "FILE"), valueOption("picture", "N"),
                        valueOption("max-length", "N"), valueOption("text", "TEXT"),
                        valueOption("text-file", "FILE"), valueOption("message", "FILE"),
-                       valueOption("format", "FORMAT"), valueOption("out", "FILE")});
+                       valueOption("format", "FORMAT"), valueOption("out", "FILE"),
+                       valueOption("max-parts", "N")});
     QStringList arguments{QStringLiteral("smssim-render")};
     for (const std::string& a : args)
         arguments << fromBytes(a);
@@ -225,6 +293,9 @@ std::variant<RenderOptions, std::string> parseRenderArguments(const Args& args) 
             return *error;
     if (parser.isSet(QStringLiteral("max-length")))
         if (auto error = setNumber(o.maxLength, "--max-length", value("max-length"), 0))
+            return *error;
+    if (parser.isSet(QStringLiteral("max-parts")))
+        if (auto error = setNumber(o.maxParts.emplace(), "--max-parts", value("max-parts"), 0))
             return *error;
     if (parser.isSet(QStringLiteral("format")))
         if (auto error = setFormat(o, value("format")))
@@ -260,8 +331,11 @@ int runRender(const RenderOptions& o, const std::string& dataDir, std::ostream& 
     const std::string& text = std::get<0>(message);
     s.Absaetze = o.paragraphs;
     s.Bildversatz = bildversatzFuer(o.picture, s.Bildhoehe);
-    const std::string bytes = o.format == RenderFormat::Png ? pngOf(s, text) : dotsOf(s, text, o);
-    return writeOutput(bytes, o, out, err);
+    const int status =
+        writeOutput(formatted(s, std::get<PhoneLists>(loaded), text, o), o, out, err);
+    if (status == kExitOk && o.maxParts && static_cast<double>(smsCost(text).parts) > *o.maxParts)
+        return kExitTooManyParts;
+    return status;
 }
 
 } // namespace smssim

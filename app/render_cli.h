@@ -1,6 +1,7 @@
 #pragma once
 // smssim-render: lays a message out on a phone's display without a window.
 
+#include "phone_loader.h"
 #include "renderer.h"
 
 #include <iosfwd>
@@ -11,7 +12,7 @@
 
 namespace smssim {
 
-enum class RenderFormat { Dots, Ascii, Png };
+enum class RenderFormat { Dots, Ascii, Png, Json };
 enum class MessageSource { Text, TextFile, MessageFile };
 
 struct RenderOptions {
@@ -20,6 +21,7 @@ struct RenderOptions {
     bool paragraphs = false;
     double picture = 1;
     double maxLength = kDefaultMaxLength;
+    std::optional<double> maxParts; // exit status 3 beyond this many SMS parts
     MessageSource source = MessageSource::Text;
     std::string message; // the text itself, or a file name
     RenderFormat format = RenderFormat::Dots;
@@ -29,6 +31,7 @@ struct RenderOptions {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitUnusable = 1;
 inline constexpr int kExitUsage = 2;
+inline constexpr int kExitTooManyParts = 3;
 
 // The arguments without the program name, options also as --option=value; a string is
 // the usage error.
@@ -40,5 +43,10 @@ int runRender(const RenderOptions& options, const std::string& dataDir, std::ost
               std::ostream& err);
 
 std::string renderUsage();
+
+// The JSON report of a message (Windows-1252) on the loaded phone, as --format json
+// prints it; `state` holds the phone, Absaetze and the Bildversatz of the chosen picture.
+std::string jsonReport(Module1& state, const PhoneLists& lists, std::string_view text,
+                       double maxLength);
 
 } // namespace smssim

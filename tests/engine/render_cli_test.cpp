@@ -13,6 +13,7 @@ namespace {
 const std::string kData = SMSSIM_TEST_DATA;
 const std::string kMini = kData + "/phones/mini.bsd";
 const std::string kNoWrap = kData + "/phones/mini-nowrap.bsd";
+const std::string kPhones = SMSSIM_PHONES_DIR;
 
 struct CliRun {
     int status;
@@ -51,7 +52,17 @@ TEST(RenderCli, WritesTheGoldenOutputs) {
          {"--phone", kMini, "--paragraphs", "--picture", "2", "--text", "A\nB\nC\nA\nB"}},
         {"picture-3-ascii",
          {"--phone", kMini, "--paragraphs", "--picture", "3", "--max-length", "10", "--text",
-          "A\nB\nC\nA\nB.", "--format", "ascii"}}};
+          "A\nB\nC\nA\nB.", "--format", "ascii"}},
+        {"nokia-5110-json",
+         {"--phone", kPhones + "/Nokia 5110.bsd", "--format", "json", "--text",
+          "Hallo Anna, wir treffen uns im Caf\u00e9 \u00e2 la carte um 8. Bring den Schirm mit! "
+          "10 \u20ac f\u00fcr dich."}},
+        {"kommunikator-9000-json",
+         {"--phone", kPhones + "/Kommunikator 9000.bsd", "--paragraphs", "--picture", "2",
+          "--format", "json", "--text", "Termine {Mo} [Di]\n\n~ 18 Uhr |\tBen\n\n1.\n2.\n3.\n"}},
+        {"klassik-2000-json",
+         {"--phone", kPhones + "/Klassik 2000.bsd", "--format", "json", "--max-length", "200",
+          "--text", std::string(150, 'x') + " Gr\u00fc\u00dfe^{Ben}"}}};
     for (const auto& [name, args] : golden) {
         const CliRun r = run(args);
         ASSERT_EQ(r.status, kExitOk) << r.err;
@@ -70,12 +81,28 @@ TEST(RenderCli, RefusesWrongArgumentsWithStatusTwo) {
              {"--text", "a", "--picture", "1.5"},
              {"--text", "a", "--max-length", "-1"},
              {"--text", "a", "--format", "bmp"},
+             {"--text", "a", "--max-parts", "-1"},
              {"--text", "a", "--text-file", "b"},
              {"--text"},
              {"--phone", kNoWrap, "--paragraphs", "--text", "a"}}) {
         const CliRun r = run(args);
         EXPECT_EQ(r.status, kExitUsage) << args.back();
         EXPECT_FALSE(r.err.empty());
+    }
+}
+
+TEST(RenderCli, PrintsThenExitsWithStatusThreeBeyondMaxParts) {
+    const std::string ucs2 = "\u00e2" + std::string(70, 'a');
+    const std::tuple<std::string, const char*, int> rows[] = {
+        {std::string(160, 'a'), "1", kExitOk},
+        {std::string(161, 'a'), "1", kExitTooManyParts},
+        {ucs2, "2", kExitOk},
+        {ucs2, "1", kExitTooManyParts},
+        {"", "0", kExitOk}};
+    for (const auto& [text, maxParts, status] : rows) {
+        const CliRun r = run({"--phone", kMini, "--text", text, "--max-parts", maxParts});
+        EXPECT_EQ(r.status, status) << text.size() << " characters, " << maxParts;
+        EXPECT_EQ(r.out.rfind("Bildanzahl: ", 0), 0u) << "printed first";
     }
 }
 
