@@ -1,0 +1,33 @@
+// The JSON report of smssim-render (SMS cost, glyph findings, every line of every picture)
+// for messages of the usual and of the largest length.
+
+#include "render_cli.h"
+
+#include "sample_text.h"
+
+#include <benchmark/benchmark.h>
+#include <string>
+
+namespace {
+
+void jsonReport(benchmark::State& state) {
+    smssim::Module1 s;
+    const auto loaded = smssim::ZeichensatzLaden(s, SMSSIM_PHONES_DIR "/Nokia 5110.bsd");
+    const auto* lists = std::get_if<smssim::PhoneLists>(&loaded);
+    if (!lists) {
+        state.SkipWithError("cannot load the default phone");
+        return;
+    }
+    // A character without a GSM code makes it UCS-2, as a message with "â" is.
+    const std::string text = sampleText(static_cast<std::size_t>(state.range(0)) - 1) + "\xE2";
+    for (auto _ : state) {
+        auto json = smssim::jsonReport(s, *lists, text, smssim::kDefaultMaxLength);
+        benchmark::DoNotOptimize(json);
+    }
+}
+
+} // namespace
+
+BENCHMARK(jsonReport)->Arg(1000)->Arg(32767)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();
