@@ -9,6 +9,7 @@
 #include "numbers.h"
 #include "phone_loader.h"
 #include "renderer.h"
+#include "sms_status.h"
 #include "text_codec.h"
 #include "twips.h"
 
@@ -27,6 +28,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <limits>
 
 namespace smssim {
@@ -105,6 +107,7 @@ void Form1::buildControls() {
     buildPictureFrame();
     buildSpecialCharacters();
     buildLengthControls();
+    buildStatusBar();
     text2_->setFocus();
 }
 
@@ -188,6 +191,15 @@ void Form1::buildLengthControls() {
     label3_->setFont(sansSerif);
 }
 
+// Below the laid-out client area, which keeps every position; the window grows by it.
+void Form1::buildStatusBar() {
+    smsStatus_ = new QLabel(statusBar());
+    smsStatus_->setObjectName(QStringLiteral("SmsStatus"));
+    smsStatus_->setAccessibleName(QStringLiteral("SMS-Status"));
+    statusBar()->addWidget(smsStatus_, 1);
+    statusBar()->setSizeGripEnabled(false);
+}
+
 void Form1::buildMenu() {
     auto* datei = menuBar()->addMenu(QStringLiteral("&Datei"));
     datei->setObjectName(QStringLiteral("Datei"));
@@ -247,6 +259,10 @@ void Form1::buildTabOrder() {
 void Form1::connectHandlers() {
     for (int i = 0; i < 2; ++i) {
         connect(text1_[i], &MessageBoxText::changed, this, [this, i] { Text1_Change(i); });
+        connect(text1_[i], &MessageBoxText::foreignCharacters, this,
+                [this](const QString& characters) {
+                    statusBar()->showMessage(foreignCharactersNote(characters));
+                });
         connect(text1_[i], &MessageBoxText::doubleClicked, this, [this, i] { Text1_DblClick(i); });
     }
     connect(text2_, &QLineEdit::textChanged, this, &Form1::Text2_Change);
@@ -310,6 +326,7 @@ bool Form1::applyPhone(const std::string& path, const QString& hint) {
         return false;
     }
     const auto& lists = std::get<PhoneLists>(result);
+    glyphKinds_ = glyphKinds(lists);
     text3_->setPlainText(fromCp1252(lists.verfuegbar));
     text4_->setText(fromCp1252(lists.sonder));
     text4_->setCursorPosition(0); // show the start of the list
@@ -361,9 +378,26 @@ void Form1::DisplayZeichnen() {
     const RenderResult result =
         smssim::DisplayZeichnen(state_, currentBox().text(), bild1_->surface());
     bild1_->update();
+    showSmsStatus(result.bildanzahl);
     // While Text2 holds no valid number the counter stays as it is.
     if (const auto maximum = parseMaximum(text2_->text().toStdString()))
         label3_->setText(QString::fromStdString(lettersLeftText(*maximum, result.laenge)));
+}
+
+void Form1::showSmsStatus(std::int32_t bildanzahl) {
+    const std::string& text = currentBox().text();
+    const auto shown = parseNumber(text6_->text().toStdString());
+    const auto picture = static_cast<std::int32_t>(shown ? *shown : 1);
+    const SmsStatus status =
+        smsStatus(smsCost(text), glyphFindings(text, glyphKinds_), picture, bildanzahl);
+    statusBar()->clearMessage();
+    smsStatus_->setText(status.text);
+    smsStatus_->setToolTip(status.toolTip);
+    QStringList lines;
+    for (const DisplayLine& line : displayLines(state_, text, bildanzahl))
+        if (line.picture == picture)
+            lines << fromCp1252(line.text);
+    bild1_->setAccessibleDescription(lines.join(u'\n'));
 }
 
 void Form1::Bildtest() {

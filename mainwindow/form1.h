@@ -6,6 +6,7 @@
 #include "animation_host.h"
 #include "message_box_text.h"
 #include "message_boxes.h"
+#include "sms_check.h"
 #include "state.h"
 
 #include <QMainWindow>
@@ -96,6 +97,9 @@ class Form1 : public QMainWindow, public AnimationHost {
     void buildPictureFrame();
     void buildSpecialCharacters();
     void buildLengthControls();
+    void buildStatusBar();
+    // The status bar and Bild1's description for screen readers, after each drawing.
+    void showSmsStatus(std::int32_t bildanzahl);
     void buildMenu();
     void nameControls();
     void buildTabOrder();
@@ -136,6 +140,8 @@ class Form1 : public QMainWindow, public AnimationHost {
     QCheckBox* check1_ = nullptr;
     QLabel* label2_ = nullptr;
     QLabel* label3_ = nullptr;
+    QLabel* smsStatus_ = nullptr;
+    GlyphKinds glyphKinds_{}; // of the loaded phone
 
     QAction* zeichensatz_ = nullptr;
     QAction* beenden_ = nullptr;

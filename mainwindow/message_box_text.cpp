@@ -50,7 +50,7 @@ QString toDisplay(std::string_view canonical, bool multiLine) {
     return shown;
 }
 
-std::string fromDisplay(QStringView shown, std::size_t limit) {
+std::string fromDisplay(QStringView shown, std::size_t limit, QString* foreign) {
     std::string out;
     const auto append = [&](std::string_view unit) {
         if (out.size() + unit.size() > limit)
@@ -78,6 +78,11 @@ std::string fromDisplay(QStringView shown, std::size_t limit) {
         } else {
             const auto code = unicodeToCp1252(c);
             unit = code ? static_cast<char>(*code) : '?';
+            if (!code && foreign) {
+                const QString character = QString::fromUcs4(&c, 1);
+                if (!foreign->contains(character))
+                    *foreign += character;
+            }
         }
         if (!append(unit))
             break;
@@ -203,8 +208,9 @@ void MessageBoxText::onWidgetEdited() {
         const auto limit = static_cast<std::size_t>(maxLength_);
         room = limit > kept ? limit - kept : 0;
     }
-    const std::string inserted =
-        message_text::fromDisplay(QStringView(now).mid(prefix, now.size() - suffix - prefix), room);
+    QString foreign;
+    const std::string inserted = message_text::fromDisplay(
+        QStringView(now).mid(prefix, now.size() - suffix - prefix), room, &foreign);
     std::string next = text_.substr(0, start) + inserted + text_.substr(end);
 
     const QString shownNext = message_text::toDisplay(next, multiLine);
@@ -216,6 +222,8 @@ void MessageBoxText::onWidgetEdited() {
         text_ = std::move(next);
         emit changed();
     }
+    if (!foreign.isEmpty())
+        emit foreignCharacters(foreign);
 }
 
 void MessageBoxText::select(std::size_t start, std::size_t length) {

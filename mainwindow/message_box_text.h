@@ -32,8 +32,10 @@ QString toDisplay(std::string_view canonical, bool multiLine);
 // The canonical form of shown or typed text. A line break (LF, CR LF, U+2028, U+2029)
 // becomes CR LF; a lone CR and the control pictures become their control codes, so that
 // copying text out of a box and pasting it back gives the same message. Stops before the
-// result would exceed `limit` bytes; a line break is never split.
-std::string fromDisplay(QStringView shown, std::size_t limit = std::string::npos);
+// result would exceed `limit` bytes; a line break is never split. The characters that
+// became "?" are added to `foreign`, each once, when it is given.
+std::string fromDisplay(QStringView shown, std::size_t limit = std::string::npos,
+                        QString* foreign = nullptr);
 
 // Index conversions between the canonical text and its shown form.
 int displayIndex(std::string_view canonical, std::size_t canonicalIndex, bool multiLine);
@@ -72,6 +74,8 @@ class MessageBoxText : public QObject {
   signals:
     void changed();
     void doubleClicked();
+    // After a change in which typed or pasted characters became "?".
+    void foreignCharacters(const QString& characters);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

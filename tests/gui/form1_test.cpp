@@ -31,7 +31,7 @@ TEST(Form1Start, DefaultPhoneAndStartState) {
     EXPECT_EQ(std::tuple(state.AktuellerText, state.Absaetze, state.PosX, state.PosY),
               std::tuple(0, false, 1, 1.0f));
     EXPECT_EQ(state.Bildanzahl, 0) << "nothing is rendered before the first change";
-    for (const QLabel* label : form.findChildren<QLabel*>()) // captions stand top left
+    for (const QLabel* label : form.centralWidget()->findChildren<QLabel*>()) // captions: top left
         EXPECT_EQ(label->alignment(), Qt::AlignLeft | Qt::AlignTop) << label->text().toStdString();
 
     EXPECT_EQ(form.Bild1().size(), displayPictureSize(state));

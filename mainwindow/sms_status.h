@@ -1,0 +1,22 @@
+#pragma once
+// The status bar's line: what the message costs as SMS, which picture is shown and what
+// the phone cannot show, short enough to read at a glance; the tooltip says more.
+
+#include "sms_check.h"
+
+#include <QString>
+
+namespace smssim {
+
+struct SmsStatus {
+    QString text;
+    QString toolTip;
+};
+
+SmsStatus smsStatus(const SmsCost& cost, const GlyphFindings& findings, long picture,
+                    long pictures);
+
+// The status bar's note when typed or pasted characters had no Windows-1252 code.
+QString foreignCharactersNote(const QString& characters);
+
+} // namespace smssim
