@@ -2,6 +2,7 @@
 
 #include "app_icon.h"
 #include "default_phone.h"
+#include "dialog_placement.h"
 #include "display_picture.h"
 #include "form4.h"
 #include "lcd_image.h"
@@ -277,6 +278,14 @@ void Form1::centreOnScreen() {
     }
 }
 
+void Form1::placeClearOfDisplay(QWidget& dialog) const {
+    // A window not shown yet has no frame; the main window's tells how large it will be.
+    const QSize frame = frameGeometry().size() - size();
+    const QRect display(bild1_->mapToGlobal(QPoint(0, 0)), bild1_->size());
+    dialog.move(placeClearOf(screen()->availableGeometry(), frameGeometry(), display,
+                             dialog.size() + frame));
+}
+
 bool Form1::Form_Load() {
     const QString hint = QStringLiteral("Bitte eine andere Telefondefinition (*.bsd) wählen.");
     std::string path = findDefaultPhone(dataDir_);
@@ -450,10 +459,8 @@ void Form1::Frame1_DblClick() {
 
 void Form1::Annimieren_Click() {
     Form4 form4(*this, this);
-    // Below the display rather than centred over it: the pictures it steps through stay
-    // in view.
-    form4.move(client_->mapToGlobal(
-        QPoint(client_->width() - form4.width() - 8, bild1_->geometry().bottom() + 8)));
+    // The pictures it steps through stay in view.
+    placeClearOfDisplay(form4);
     form4.exec();
 }
 

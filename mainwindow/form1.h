@@ -98,6 +98,8 @@ class Form1 : public QMainWindow, public AnimationHost {
     void buildTabOrder();
     void connectHandlers();
     void centreOnScreen();
+    // Moves a dialog about to open where it leaves the whole display in view.
+    void placeClearOfDisplay(QWidget& dialog) const;
 
     bool applyPhone(const std::string& path, const QString& hint);
     void Bildtest();
