@@ -4,6 +4,7 @@
 #include "default_phone.h"
 #include "dialog_placement.h"
 #include "display_picture.h"
+#include "fonts.h"
 #include "form4.h"
 #include "lcd_image.h"
 #include "named.h"
@@ -43,12 +44,6 @@ constexpr int kBild1TopTwips = 480;
 const QString kInfoText =
     QStringLiteral("SMS-Simulator, ein Programm des smssim-Projekts "
                    "(Fehler bitte im Issue-Tracker des smssim-Projekts melden)");
-
-QFont font825(const QString& family) {
-    QFont font(family);
-    font.setPointSizeF(8.25);
-    return font;
-}
 
 QLabel* label(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
     auto* l = named(new QLabel(caption, parent), name, geometry);
@@ -91,7 +86,7 @@ Form1::Form1(Module1& state, MessageBoxes& boxes, std::string dataDir, QWidget* 
 
 void Form1::buildControls() {
     setObjectName(QStringLiteral("Form1"));
-    setFont(font825(QStringLiteral("Arial")));
+    setFont(layoutFont(QStringLiteral("Arial")));
     setWindowIcon(appIcon());
 
     client_ = new QWidget(this);
@@ -138,7 +133,7 @@ void Form1::buildMessageBoxes() {
 }
 
 void Form1::buildCharacterList() {
-    const QFont sansSerif = font825(QStringLiteral("MS Sans Serif"));
+    const QFont sansSerif = layoutFont();
     label4_ = label(client_, "Label4", QStringLiteral("Verfügbare Zeichen:"),
                     twipsRect(4680, 3600, 1575, 255));
     label4_->setFont(sansSerif);
@@ -170,7 +165,7 @@ void Form1::buildSpecialCharacters() {
 }
 
 void Form1::buildLengthControls() {
-    const QFont sansSerif = font825(QStringLiteral("MS Sans Serif"));
+    const QFont sansSerif = layoutFont();
     label1_ = label(client_, "Label1", QStringLiteral("Maximale Nachrichtenlänge:"),
                     twipsRect(240, 5520, 2175, 255));
     label1_->setFont(sansSerif);
