@@ -3,6 +3,7 @@
 #include "app_icon.h"
 #include "default_phone.h"
 #include "dialog_placement.h"
+#include "display_fit.h"
 #include "display_picture.h"
 #include "fonts.h"
 #include "form4.h"
@@ -322,11 +323,35 @@ bool Form1::applyPhone(const std::string& path, const QString& hint) {
     // Sized from the display's pixel counts, centred by the window's outer width, and
     // scaled so that one logical unit is one display pixel.
     const QSize size = displayPictureSize(state_);
-    const double outerWidth = kClientWidthTwips + kOuterFrameTwips;
+    makeRoomForDisplay(size);
+    const double outerWidth =
+        kClientWidthTwips + kOuterFrameTwips + grown_.width() * kTwipsPerPixel;
     bild1_->move(twipsToPixels((outerWidth - size.width() * kTwipsPerPixel) / 2),
                  twipsToPixels(kBild1TopTwips));
     bild1_->resizeDisplay(size, state_.Displaybreite, state_.Displayhoehe);
     return true;
+}
+
+int Form1::laidOutControlsTop() const {
+    int top = client_->height();
+    for (const QWidget* control : client_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (control != bild1_)
+            top = std::min(top, control->y() - grown_.height());
+    return top;
+}
+
+void Form1::makeRoomForDisplay(QSize display) {
+    const QSize laidOut = twipsSize(kClientWidthTwips, kClientHeightTwips);
+    const QSize excess = displayExcess(
+        display, {laidOut.width(), twipsToPixels(kClientWidthTwips + kOuterFrameTwips),
+                  twipsToPixels(kBild1TopTwips), laidOutControlsTop()});
+    const int down = excess.height() - grown_.height();
+    for (QWidget* control : client_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (control != bild1_)
+            control->move(control->x(), control->y() + down);
+    grown_ = excess;
+    client_->setFixedSize(laidOut + excess);
+    layout()->activate(); // the window takes its new size now, not later
 }
 
 MessageBoxText& Form1::currentBox() {

@@ -9,6 +9,7 @@
 #include "state.h"
 
 #include <QMainWindow>
+#include <QSize>
 #include <QString>
 #include <array>
 #include <functional>
@@ -102,6 +103,11 @@ class Form1 : public QMainWindow, public AnimationHost {
     void placeClearOfDisplay(QWidget& dialog) const;
 
     bool applyPhone(const std::string& path, const QString& hint);
+    // A display too large for the layout moves the controls below it down and widens the
+    // client area by the excess, so it covers nothing; one that fits leaves the layout.
+    void makeRoomForDisplay(QSize display);
+    // Where the controls below the display begin as laid out.
+    int laidOutControlsTop() const;
     void Bildtest();
     // Shows picture `number`: Text6, Bildversatz and the display.
     void showPicture(double number);
@@ -114,6 +120,8 @@ class Form1 : public QMainWindow, public AnimationHost {
     PhoneChooser choosePhone_;
 
     QWidget* client_ = nullptr;
+    // How much larger than laid out the client area is for the current display.
+    QSize grown_{0, 0};
     DisplayPicture* bild1_ = nullptr;
     QLabel* label6_ = nullptr;
     std::array<MessageBoxText*, 2> text1_{};
