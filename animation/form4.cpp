@@ -1,10 +1,10 @@
 #include "form4.h"
 
+#include "fonts.h"
 #include "numbers.h"
 #include "renderer.h"
 #include "twips.h"
 
-#include <QFont>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -56,9 +56,7 @@ Form4::Form4(AnimationHost& host, QWidget* parent) : ModalWindow(parent), host_(
 void Form4::buildControls() {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Annimation"));
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
-    setFont(font);
+    setFont(layoutFont());
     setFixedSize(twipsToPixels(3375), twipsToPixels(1950));
 
     command1_ = button(this, "Command1", QStringLiteral("Zappen"), twipsRect(120, 240, 1455, 495));

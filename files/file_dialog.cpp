@@ -3,6 +3,7 @@
 #include "directory_list.h"
 #include "drive_list.h"
 #include "file_list.h"
+#include "fonts.h"
 
 #include <QPushButton>
 
@@ -13,6 +14,8 @@ FileDialog::FileDialog(Module1& state, MessageBoxes& boxes, const FileDialogSetu
     : ModalWindow(parent), state_(state), boxes_(boxes), own_(setup.own), other_(setup.other) {
     setObjectName(QLatin1String(setup.name));
     setWindowTitle(setup.caption);
+    // No font of their own in the layout: the default of every window.
+    setFont(layoutFont());
     setFixedSize(setup.size);
 
     Verzeichnis = new DirectoryList(this);

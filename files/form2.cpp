@@ -38,7 +38,9 @@ void Form2::createControls() {
     Label2 = named(new QLabel(QStringLiteral("Bestehende Nokia 5110 - Textdateien:"), this),
                    "Label2", twipsRect(240, 2280, 1215, 735));
     Label2->setWordWrap(true);
-    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Captions stand top left, as in every window.
+    for (QLabel* label : {Label1, Label2})
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // For screen readers; the lists and the name box have no caption of their own.
     Text1->setAccessibleName(QStringLiteral("Neue Datei"));

@@ -31,8 +31,12 @@ void Form3::createControls() {
     Command2->setGeometry(twipsRect(3720, 840, 1575, 495));
     Platte->setGeometry(twipsRect(3720, 1800, 1575, 315));
 
+    // Across to the right edge of the buttons, not just the list's width, and ending where
+    // the list and the drive list begin: "Bestehende <phone> - Textdateien:" fits for a
+    // phone name of 20 characters.
     Label1 = named(new QLabel(QStringLiteral("Textdateien:"), this), "Label1",
-                   twipsRect(120, 1560, 3135, 255));
+                   twipsRect(120, 1560, 5175, 240));
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // For screen readers; the file list is named after its caption (setLabelCaption).
     File1->setAccessibleName(QStringLiteral("Textdateien"));

@@ -2,7 +2,10 @@
 
 #include "app_icon.h"
 #include "default_phone.h"
+#include "dialog_placement.h"
+#include "display_fit.h"
 #include "display_picture.h"
+#include "fonts.h"
 #include "form4.h"
 #include "lcd_image.h"
 #include "named.h"
@@ -46,12 +49,6 @@ const QString kInfoText =
     QStringLiteral("SMS-Simulator, ein Programm des smssim-Projekts "
                    "(Fehler bitte im Issue-Tracker des smssim-Projekts melden)");
 
-QFont font825(const QString& family) {
-    QFont font(family);
-    font.setPointSizeF(8.25);
-    return font;
-}
-
 QLabel* label(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
     auto* l = named(new QLabel(caption, parent), name, geometry);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -93,7 +90,7 @@ Form1::Form1(Module1& state, MessageBoxes& boxes, std::string dataDir, QWidget* 
 
 void Form1::buildControls() {
     setObjectName(QStringLiteral("Form1"));
-    setFont(font825(QStringLiteral("Arial")));
+    setFont(layoutFont(QStringLiteral("Arial")));
     setWindowIcon(appIcon());
 
     client_ = new QWidget(this);
@@ -141,7 +138,7 @@ void Form1::buildMessageBoxes() {
 }
 
 void Form1::buildCharacterList() {
-    const QFont sansSerif = font825(QStringLiteral("MS Sans Serif"));
+    const QFont sansSerif = layoutFont();
     label4_ = label(client_, "Label4", QStringLiteral("Verfügbare Zeichen:"),
                     twipsRect(4680, 3600, 1575, 255));
     label4_->setFont(sansSerif);
@@ -173,7 +170,7 @@ void Form1::buildSpecialCharacters() {
 }
 
 void Form1::buildLengthControls() {
-    const QFont sansSerif = font825(QStringLiteral("MS Sans Serif"));
+    const QFont sansSerif = layoutFont();
     label1_ = label(client_, "Label1", QStringLiteral("Maximale Nachrichtenlänge:"),
                     twipsRect(240, 5520, 2175, 255));
     label1_->setFont(sansSerif);
@@ -294,6 +291,14 @@ void Form1::centreOnScreen() {
     }
 }
 
+void Form1::placeClearOfDisplay(QWidget& dialog) const {
+    // A window not shown yet has no frame; the main window's tells how large it will be.
+    const QSize frame = frameGeometry().size() - size();
+    const QRect display(bild1_->mapToGlobal(QPoint(0, 0)), bild1_->size());
+    dialog.move(placeClearOf(screen()->availableGeometry(), frameGeometry(), display,
+                             dialog.size() + frame));
+}
+
 bool Form1::Form_Load() {
     const QString hint = QStringLiteral("Bitte eine andere Telefondefinition (*.bsd) wählen.");
     std::string path = findDefaultPhone(dataDir_);
@@ -336,7 +341,9 @@ bool Form1::applyPhone(const std::string& path, const QString& hint) {
     // Sized from the display's pixel counts, centred by the window's outer width, and
     // scaled so that one logical unit is one display pixel.
     const QSize size = displayPictureSize(state_);
-    const double outerWidth = kClientWidthTwips + kOuterFrameTwips;
+    makeRoomForDisplay(size);
+    const double outerWidth =
+        kClientWidthTwips + kOuterFrameTwips + grown_.width() * kTwipsPerPixel;
     bild1_->move(twipsToPixels((outerWidth - size.width() * kTwipsPerPixel) / 2),
                  twipsToPixels(kBild1TopTwips));
     bild1_->resizeDisplay(size, state_.Displaybreite, state_.Displayhoehe);
@@ -348,6 +355,28 @@ bool Form1::applyPhone(const std::string& path, const QString& hint) {
         leaveParagraphMode();
     }
     return true;
+}
+
+int Form1::laidOutControlsTop() const {
+    int top = client_->height();
+    for (const QWidget* control : client_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (control != bild1_)
+            top = std::min(top, control->y() - grown_.height());
+    return top;
+}
+
+void Form1::makeRoomForDisplay(QSize display) {
+    const QSize laidOut = twipsSize(kClientWidthTwips, kClientHeightTwips);
+    const QSize excess = displayExcess(
+        display, {laidOut.width(), twipsToPixels(kClientWidthTwips + kOuterFrameTwips),
+                  twipsToPixels(kBild1TopTwips), laidOutControlsTop()});
+    const int down = excess.height() - grown_.height();
+    for (QWidget* control : client_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (control != bild1_)
+            control->move(control->x(), control->y() + down);
+    grown_ = excess;
+    client_->setFixedSize(laidOut + excess);
+    layout()->activate(); // the window takes its new size now, not later
 }
 
 MessageBoxText& Form1::currentBox() {
@@ -496,10 +525,8 @@ void Form1::Frame1_DblClick() {
 
 void Form1::Annimieren_Click() {
     Form4 form4(*this, this);
-    // Below the display rather than centred over it: the pictures it steps through stay
-    // in view.
-    form4.move(client_->mapToGlobal(
-        QPoint(client_->width() - form4.width() - 8, bild1_->geometry().bottom() + 8)));
+    // The pictures it steps through stay in view.
+    placeClearOfDisplay(form4);
     form4.exec();
 }
 

@@ -10,6 +10,7 @@
 #include "state.h"
 
 #include <QMainWindow>
+#include <QSize>
 #include <QString>
 #include <array>
 #include <functional>
@@ -105,10 +106,17 @@ class Form1 : public QMainWindow, public AnimationHost {
     void buildTabOrder();
     void connectHandlers();
     void centreOnScreen();
+    // Moves a dialog about to open where it leaves the whole display in view.
+    void placeClearOfDisplay(QWidget& dialog) const;
 
     bool applyPhone(const std::string& path, const QString& hint);
     // Back to the single-line box without paragraph breaks; Text1(1) keeps its text.
     void leaveParagraphMode();
+    // A display too large for the layout moves the controls below it down and widens the
+    // client area by the excess, so it covers nothing; one that fits leaves the layout.
+    void makeRoomForDisplay(QSize display);
+    // Where the controls below the display begin as laid out.
+    int laidOutControlsTop() const;
     void Bildtest();
     // Shows picture `number`: Text6, Bildversatz and the display.
     void showPicture(double number);
@@ -123,6 +131,8 @@ class Form1 : public QMainWindow, public AnimationHost {
     std::string keptText_;
 
     QWidget* client_ = nullptr;
+    // How much larger than laid out the client area is for the current display.
+    QSize grown_{0, 0};
     DisplayPicture* bild1_ = nullptr;
     QLabel* label6_ = nullptr;
     std::array<MessageBoxText*, 2> text1_{};

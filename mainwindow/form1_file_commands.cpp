@@ -16,6 +16,7 @@ void Form1::Zeichensatz_Click() {
             state_, boxes_, [this](const std::string& text) { setMessageText(text); }, this);
         form3.setPattern(QStringLiteral("*.bsd"));
         form3.setLabelCaption(QStringLiteral("Zeichensatz - Dateien:"));
+        placeClearOfDisplay(form3);
         form3.exec();
     }
     // A refused file is named in a message box by loadPhone; the phone stays.
@@ -40,6 +41,8 @@ void Form1::Öffnen_Click() {
                               QString::fromStdString(state_.Telefonname) +
                               QStringLiteral(" - Textdateien:"));
         form3.setPattern(QStringLiteral("*") + QString::fromStdString(state_.Dateiendung));
+        // The preview of each clicked file must be seen.
+        placeClearOfDisplay(form3);
         form3.exec();
     }
     if (!state_.Dateiname.empty()) {
@@ -63,6 +66,7 @@ void Form1::Öffnen_Click() {
 
 void Form1::Speichern_Click() {
     Form2 form2(state_, boxes_, messageText(), this);
+    placeClearOfDisplay(form2);
     if (form2.exec() == QDialog::Accepted)
         keptText_ = messageText();
 }

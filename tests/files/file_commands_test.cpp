@@ -1,14 +1,17 @@
 // The main window's file commands, driven through their modal dialogs.
 
+#include "dialog_placement.h"
 #include "directory_list.h"
 #include "file_list.h"
 #include "form2.h"
 #include "form3.h"
+#include "form4.h"
 #include "gui_support.h"
 #include "message_file.h"
 
 #include <QDir>
 #include <QFile>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <tuple>
 
@@ -165,6 +168,55 @@ TEST_F(FileCommandsTest, SaveWritesTheCurrentMessage) {
     EXPECT_EQ(std::get<std::string>(read), "Hallo\r\nWelt");
     form->close();
     EXPECT_EQ(boxes.asked.size(), 1u) << "a saved message ends without a question";
+}
+
+TEST_F(FileCommandsTest, EveryDialogOpensOnScreenAndLeavesTheDisplayInView) {
+    // The real window and dialog sizes, a usual window frame, and screens side by side.
+    const QMargins frame(4, 30, 4, 4);
+    Form2 save(state, boxes, "");
+    Form3 open(state, boxes, {});
+    Form4 animation(*form, form.get());
+    for (const char* phone : {"Nokia 5110.bsd", "Kommunikator 9000.bsd"}) {
+        ASSERT_TRUE(form->loadPhone(kPhonesDir + "/" + phone));
+        const QRect window({}, form->size().grownBy(frame));
+        const QRect display(form->Bild1().mapTo(form.get(), QPoint(frame.left(), frame.top())),
+                            form->Bild1().size());
+        for (const QRect screen : {QRect(0, 0, 1280, 1024), QRect(1280, 0, 1024, 768)}) {
+            for (const QPoint at : {screen.center() - window.center(), screen.topLeft(),
+                                    screen.bottomRight() - window.bottomRight()}) {
+                for (const QDialog* dialog :
+                     std::initializer_list<QDialog*>{&save, &open, &animation}) {
+                    SCOPED_TRACE(std::string(phone) + " " + dialog->objectName().toStdString());
+                    const QSize size = dialog->size().grownBy(frame);
+                    const QRect placed(
+                        placeClearOf(screen, window.translated(at), display.translated(at), size),
+                        size);
+                    EXPECT_TRUE(screen.contains(placed));
+                    EXPECT_FALSE(placed.intersects(display.translated(at)));
+                }
+            }
+        }
+    }
+}
+
+TEST_F(FileCommandsTest, TheRealDialogsOpenClearOfTheDisplay) {
+    activate(form.get());
+    const QRect screen = form->screen()->availableGeometry();
+    const QWidget& display = form->Bild1();
+    for (const QPoint at : {form->pos(), screen.topLeft()}) {
+        form->move(at);
+        for (void (Form1::*command)() : {&Form1::Öffnen_Click, &Form1::Speichern_Click,
+                                         &Form1::Zeichensatz_Click, &Form1::Annimieren_Click}) {
+            whenModal<QDialog>(form.get(), [&](QDialog& dialog) {
+                SCOPED_TRACE(dialog.objectName().toStdString());
+                EXPECT_TRUE(screen.contains(dialog.frameGeometry()));
+                EXPECT_FALSE(dialog.frameGeometry().intersects(
+                    QRect(display.mapToGlobal(QPoint(0, 0)), display.size())));
+                dialog.close();
+            });
+            (form.get()->*command)();
+        }
+    }
 }
 
 } // namespace

@@ -11,6 +11,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTranslator>
+#include <fstream>
+#include <map>
 #include <tuple>
 
 namespace smssim::test {
@@ -173,6 +175,47 @@ TEST_F(Form1Test, PlusAndMinusStepThroughThePicturesWithinTheirBounds) {
     EXPECT_EQ(bild1(), backgroundOnly(state)) << "picture 2 of a short message is empty";
     const QImage painted = form->Bild1().grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(painted, bild1()) << "Bild1 paints its retained picture";
+}
+
+// A phone of `width` x `height` display pixels in `folder`.
+std::string phoneWithDisplay(const QString& folder, int width, int height) {
+    const std::string path = folder.toStdString() + "/" + std::to_string(width) + ".bsd";
+    std::ofstream(path, std::ios::binary) << "Gross\r\n20\r\n8\r\n.gr\r\n0\r\n"
+                                          << height << "\r\n"
+                                          << width << "\r\n4\r\nAbs\xe4tze: Nein\r\n"
+                                          << "Zeilensprung: Ja\r\n32\r\n:_\r\n";
+    return path;
+}
+
+// A display that would cover controls or pass the window's edge moves every control below
+// it down and widens the window, just far enough; one that fits keeps the layout.
+TEST_F(Form1Test, ALargeDisplayMakesRoomAndASmallerOneReturnsToTheLayout) {
+    QWidget* client = form->centralWidget();
+    std::map<QWidget*, QRect> laidOut;
+    for (QWidget* w : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (w != &form->Bild1())
+            laidOut[w] = w->geometry();
+    const QSize laidOutSize = client->size();
+    QTemporaryDir folder;
+    for (const auto& [width, height] :
+         {std::pair(84, 48), {128, 64}, {120, 200}, {400, 30}, {84, 48}}) {
+        SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height));
+        ASSERT_TRUE(form->loadPhone(phoneWithDisplay(folder.path(), width, height)));
+        const QRect display = form->Bild1().geometry();
+        const QSize grown = client->size() - laidOutSize;
+        EXPECT_TRUE(client->rect().contains(display));
+        EXPECT_TRUE(form->rect().contains(client->geometry()));
+        int top = client->height();
+        for (const auto& [w, rect] : laidOut) {
+            EXPECT_EQ(w->geometry(), rect.translated(0, grown.height())) << "all move together";
+            EXPECT_TRUE(client->rect().contains(w->geometry()));
+            EXPECT_FALSE(w->geometry().intersects(display)) << w->objectName().toStdString();
+            top = std::min(top, w->y());
+        }
+        EXPECT_EQ(grown.isNull(), width == 84) << "the Nokia display fits";
+        EXPECT_TRUE(grown.height() == 0 || display.bottom() + 1 == top) << "not further down";
+        EXPECT_TRUE(grown.width() == 0 || display.right() + 1 == client->width()) << "nor wider";
+    }
 }
 
 // Only "Displaytest" exactly, double-clicked on the frame's own area, runs the test.

@@ -49,6 +49,39 @@ TEST_F(Keyboard, TabFollowsTheTabIndexesAndSkipsHiddenControls) {
               "Command1 Command2 Bilder Command3 Command4 aktuellesBild Command1");
 }
 
+TEST_F(Keyboard, EscapeDoesWhatTheCloseBoxDoesInEveryDialogFromEveryControl) {
+    activate(form.get());
+    form->setMessageText(std::string(30, 'q'));
+    using Command = void (Form1::*)();
+    for (const Command command : {&Form1::Öffnen_Click, &Form1::Speichern_Click,
+                                  &Form1::Zeichensatz_Click, &Form1::Annimieren_Click}) {
+        // Ten times with the focus in each control in turn.
+        for (int i = 0, controls = 1; i < 10 * controls; ++i) {
+            whenModal<QDialog>(form.get(), [&](QDialog& dialog) {
+                if (auto* animation = qobject_cast<Form4*>(&dialog))
+                    animation->Command1_Click(); // what Beenden would hand back
+                QList<QWidget*> focusable;
+                for (QWidget* w : dialog.findChildren<QWidget*>())
+                    if (w->focusPolicy() & Qt::TabFocus)
+                        focusable << w;
+                controls = static_cast<int>(focusable.size());
+                QWidget* focus = focusable[i % controls];
+                activate(&dialog);
+                focus->setFocus();
+                ASSERT_EQ(QApplication::focusWidget(), focus);
+                QTest::keyClick(focus, Qt::Key_Escape);
+                EXPECT_FALSE(dialog.isVisible()) << focus->objectName().toStdString();
+                EXPECT_EQ(dialog.result(), QDialog::Rejected);
+            });
+            (form.get()->*command)();
+            EXPECT_EQ(std::tuple(form->text6(), state.Dateiname, state.Telefonname),
+                      std::tuple(QString("1"), std::string(), std::string("GUI-Testhandy")));
+        }
+    }
+    EXPECT_EQ(form->messageText(), std::string(30, 'q'));
+    EXPECT_TRUE(boxes.asked.empty());
+}
+
 // Every control that takes the focus, hidden ones included, tells a screen reader what it
 // is: a name with at least one letter ("+" or "160" do not say it), not merely the
 // caption of the frame it sits in, and no two alike.

@@ -1,0 +1,15 @@
+#include "display_fit.h"
+
+#include <algorithm>
+
+namespace smssim {
+
+QSize displayExcess(QSize display, const DisplayRoom& room) {
+    // Centred by the outer width, the picture stands (outer - client) / 2 right of the
+    // client's centre; widening the client moves that centre by half the growth.
+    const int frame = room.outerWidth - room.clientWidth;
+    return {std::max(0, display.width() + frame - room.clientWidth),
+            std::max(0, room.top + display.height() - room.controlsTop)};
+}
+
+} // namespace smssim

@@ -1,0 +1,16 @@
+#pragma once
+// Where a dialog opens over the main window: clear of the display picture, whose changes
+// (the preview of a clicked file, the pictures of the animation) are the reason to look.
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+namespace smssim {
+
+// The top left corner of a dialog frame of `dialog` size, all in global coordinates:
+// beside `window` when `screen` has room, else below `keep` (the display); always on
+// `screen`, covering `keep` only when neither fits.
+QPoint placeClearOf(const QRect& screen, const QRect& window, const QRect& keep, QSize dialog);
+
+} // namespace smssim
