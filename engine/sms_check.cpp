@@ -150,4 +150,13 @@ std::vector<DisplayLine> displayLines(const Module1& state, std::string_view tex
     return out;
 }
 
+std::vector<DisplayLine> pictureLines(const Module1& state, std::string_view text,
+                                      std::int32_t picture) {
+    LineCollector collector;
+    layOutMessage(state, text, collector);
+    std::vector<DisplayLine> out;
+    appendPicture(out, state, collector.lines, picture);
+    return out;
+}
+
 } // namespace smssim

@@ -67,4 +67,9 @@ struct DisplayLine {
 std::vector<DisplayLine> displayLines(const Module1& state, std::string_view text,
                                       std::int32_t pictures);
 
+// The lines of one picture only, what the display shows of it: one layout, so cheap
+// enough for every keystroke also in a long message.
+std::vector<DisplayLine> pictureLines(const Module1& state, std::string_view text,
+                                      std::int32_t picture);
+
 } // namespace smssim

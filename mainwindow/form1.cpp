@@ -32,6 +32,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <cmath>
 #include <limits>
 
 namespace smssim {
@@ -415,17 +416,17 @@ void Form1::DisplayZeichnen() {
 
 void Form1::showSmsStatus(std::int32_t bildanzahl) {
     const std::string& text = currentBox().text();
-    const auto shown = parseNumber(text6_->text().toStdString());
-    const auto picture = static_cast<std::int32_t>(shown ? *shown : 1);
+    // The picture drawn, which the animation window may have chosen without Text6.
+    const auto picture =
+        static_cast<std::int32_t>(std::lround(-state_.Bildversatz / state_.Bildhoehe)) + 1;
     const SmsStatus status =
         smsStatus(smsCost(text), glyphFindings(text, glyphKinds_), picture, bildanzahl);
     statusBar()->clearMessage();
     smsStatus_->setText(status.text);
     smsStatus_->setToolTip(status.toolTip);
     QStringList lines;
-    for (const DisplayLine& line : displayLines(state_, text, bildanzahl))
-        if (line.picture == picture)
-            lines << fromCp1252(line.text);
+    for (const DisplayLine& line : pictureLines(state_, text, picture))
+        lines << fromCp1252(line.text);
     bild1_->setAccessibleDescription(lines.join(u'\n'));
 }
 

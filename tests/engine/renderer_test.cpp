@@ -107,6 +107,13 @@ TEST(Renderer, EmptyMessagesLinesOutsideThePictureAndFarPictures) {
     DisplayZeichnen(s, "A AAAAAAA", dots);
     EXPECT_EQ(dots.dots.size(), 36u) << "the sixth A lands below the picture and is not drawn";
 
+    // A row field without ":" continues the row: its first pixel lies in column 0,
+    // which is never drawn.
+    ASSERT_TRUE(std::holds_alternative<PhoneLists>(ZeichensatzLadenAusDaten(
+        s, "X\r\n20\r\n8\r\n.x\r\n0\r\n10\r\n24\r\n4\r\nNein\r\nNein\r\n65\r\n:_#\r\n#\r\n", "x")));
+    DisplayZeichnen(s, "A", dots);
+    EXPECT_EQ(dots.dots, (std::vector<Dot>{{2, 1}}));
+    loadMini(s, {});
     s.Absaetze = true;
     std::string text;
     for (int i = 0; i < 20000; ++i)

@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <fstream>
@@ -278,6 +279,31 @@ TEST_F(Form1Test, MenuShortcutsWinOverTheMessageBox) {
     form->close();
     EXPECT_EQ(std::tuple(boxes.asked.size(), form->isVisible()), std::tuple(4u, false))
         << "an empty message ends at once";
+}
+
+// What the message costs, which picture shows and what the phone lacks, on every change.
+TEST_F(Form1Test, StatusBarAndBild1DescriptionFollowTheMessage) {
+    const std::pair<std::string, const char*> rows[] = {
+        {"", "GSM 7-Bit · 0 SMS, noch 160 frei · Bild 1 von 1"},
+        {"Hallo {x}\xE4", "GSM 7-Bit · 1 SMS, noch 148 frei · Bild 1 von 1"}, // { } take 2
+        {std::string(13, 'q'), "GSM 7-Bit · 1 SMS, noch 147 frei · Bild 1 von 2"},
+        {"\xE2\xE7" + std::string(69, 'q'),
+         "UCS-2 wegen „âç“ · 2 SMS, noch 63 frei · Bild 1 von 6 · nicht darstellbar: „âç“"}};
+    for (const auto& [text, status] : rows) {
+        form->setMessageText(text);
+        EXPECT_EQ(child<QLabel>("SmsStatus")->text().toStdString(), status);
+    }
+    form->setMessageText(std::string(13, 'q'));
+    EXPECT_EQ(form->Bild1().accessibleDescription(), QStringLiteral("qqqqqq\nqqqqqq"));
+    click("Command1");
+    EXPECT_EQ(form->Bild1().accessibleDescription(), QStringLiteral("q"));
+    EXPECT_TRUE(child<QLabel>("SmsStatus")->text().endsWith(QStringLiteral("Bild 2 von 2")));
+    activate(form.get());
+    QTest::sendKeyEvent(QTest::Click, text1_0(), Qt::Key_unknown, QStringLiteral("Ω"),
+                        Qt::NoModifier);
+    EXPECT_EQ(form->messageText(), "?" + std::string(13, 'q'));
+    EXPECT_EQ(form->statusBar()->currentMessage(),
+              QStringLiteral("„Ω“ ist kein Zeichen des Telefons"));
 }
 
 } // namespace
