@@ -140,23 +140,29 @@ GlyphFindings glyphFindings(std::string_view text, const GlyphKinds& kinds) {
     return found;
 }
 
-std::vector<DisplayLine> displayLines(const Module1& state, std::string_view text,
-                                      std::int32_t pictures) {
+namespace {
+
+// One layout; the lines of pictures first .. last.
+std::vector<DisplayLine> linesOfPictures(const Module1& state, std::string_view text,
+                                         std::int64_t first, std::int64_t last) {
     LineCollector collector;
     layOutMessage(state, text, collector);
     std::vector<DisplayLine> out;
-    for (std::int64_t picture = 1; picture <= pictures; ++picture)
+    for (std::int64_t picture = first; picture <= last; ++picture)
         appendPicture(out, state, collector.lines, static_cast<std::int32_t>(picture));
     return out;
 }
 
+} // namespace
+
+std::vector<DisplayLine> displayLines(const Module1& state, std::string_view text,
+                                      std::int32_t pictures) {
+    return linesOfPictures(state, text, 1, pictures);
+}
+
 std::vector<DisplayLine> pictureLines(const Module1& state, std::string_view text,
                                       std::int32_t picture) {
-    LineCollector collector;
-    layOutMessage(state, text, collector);
-    std::vector<DisplayLine> out;
-    appendPicture(out, state, collector.lines, picture);
-    return out;
+    return linesOfPictures(state, text, picture, picture);
 }
 
 } // namespace smssim
