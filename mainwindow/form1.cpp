@@ -460,13 +460,7 @@ void Form1::Text2_Change() {
 
 void Form1::Check1_Click() {
     if (check1_->isChecked()) {
-        const std::string s = text1_[0]->text();
-        text1_[0]->widget()->setVisible(false);
-        state_.Absaetze = true;
-        state_.AktuellerText = 1;
-        text1_[1]->widget()->setVisible(true);
-        text1_[1]->setText(s);
-        text1_[1]->widget()->setFocus();
+        switchMessageBox(1, text1_[0]->text());
     } else {
         const auto answer = boxes_.ask(this, QStringLiteral("Sollen alle Absätze gelöscht werden?"),
                                        QStringLiteral("Achtung!"), MessageBoxes::Buttons::YesNo,
@@ -485,13 +479,16 @@ void Form1::leaveParagraphMode() {
     const std::string s = text1_[1]->text();
     state_.Textlaenge = static_cast<std::int32_t>(
         std::min<std::size_t>(s.size(), std::numeric_limits<std::int32_t>::max()));
-    const std::string joined = removeParagraphBreaks(s);
-    text1_[1]->widget()->setVisible(false);
-    state_.Absaetze = false;
-    state_.AktuellerText = 0;
-    text1_[0]->widget()->setVisible(true);
-    text1_[0]->setText(joined);
-    text1_[0]->widget()->setFocus();
+    switchMessageBox(0, removeParagraphBreaks(s));
+}
+
+void Form1::switchMessageBox(int box, std::string text) {
+    text1_[1 - box]->widget()->setVisible(false);
+    state_.Absaetze = box == 1;
+    state_.AktuellerText = box;
+    text1_[box]->widget()->setVisible(true);
+    text1_[box]->setText(std::move(text));
+    text1_[box]->widget()->setFocus();
 }
 
 void Form1::Command1_Click() {

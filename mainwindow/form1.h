@@ -112,6 +112,9 @@ class Form1 : public QMainWindow, public AnimationHost {
     bool applyPhone(const std::string& path, const QString& hint);
     // Back to the single-line box without paragraph breaks; Text1(1) keeps its text.
     void leaveParagraphMode();
+    // Hides the other message box and makes `box` (0 single-line, 1 paragraphs) the
+    // current one with `text`.
+    void switchMessageBox(int box, std::string text);
     // A display too large for the layout moves the controls below it down and widens the
     // client area by the excess, so it covers nothing; one that fits leaves the layout.
     void makeRoomForDisplay(QSize display);
