@@ -332,25 +332,6 @@ TEST_F(DialogTest, ARefusedSaveSaysWhyNamingTheFileKeepsTheDialogAndChangesNothi
     }
 }
 
-TEST_F(DialogTest, ClosingEitherDialogThroughTheFrameCountsAsCancel) {
-    Form2 save(state, boxes, "Hallo");
-    save.show();
-    control<QLineEdit>(save, "Text1")->setText("Gruss");
-    state.Dateiname = "vorher";
-    save.close();
-    EXPECT_EQ(save.result(), QDialog::Rejected);
-    EXPECT_EQ(state.Dateiname, "");
-    EXPECT_FALSE(QFile::exists(dir + "/Gruss.n51"));
-
-    Form3 open(state, boxes, [](const std::string&) {});
-    open.show();
-    state.Dateiname = "/phones/Nokia 5110.bsd";
-    open.close();
-    EXPECT_EQ(open.result(), QDialog::Rejected);
-    EXPECT_EQ(state.Dateiname, "");
-    EXPECT_TRUE(boxes.asked.empty());
-}
-
 class OpenTest : public DialogTest {
   protected:
     std::vector<std::string> previews;
