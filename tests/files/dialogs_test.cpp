@@ -5,6 +5,7 @@
 #include "directory_list.h"
 #include "double_click.h"
 #include "drive_list.h"
+#include "failing_calls.h"
 #include "file_list.h"
 #include "fonts.h"
 #include "form2.h"
@@ -28,6 +29,7 @@
 
 using namespace smssim;
 using smssim::test::doubleClick;
+using smssim::test::FailingCalls;
 using smssim::test::ScriptedMessageBoxes;
 using Answer = MessageBoxes::Answer;
 using Box = MessageBoxes;
@@ -265,46 +267,28 @@ std::map<QString, QByteArray> filesUnder(const QString& folder) {
     return files;
 }
 
-// ENOSPC: a write fails after 4 bytes went through; EBUSY: the rename fails.
-class FailingCalls : public FileSystemCalls {
-  public:
-    explicit FailingCalls(int error) : error_(error) {}
-    ssize_t write(int fd, const void* data, std::size_t size) override {
-        if (error_ != ENOSPC)
-            return FileSystemCalls::write(fd, data, size);
-        if (written_ > 0)
-            return errno = error_, -1;
-        return FileSystemCalls::write(fd, data, written_ = std::min<std::size_t>(size, 4));
-    }
-    int rename(const char* from, const char* to) override {
-        return error_ == EBUSY ? (errno = error_, -1) : FileSystemCalls::rename(from, to);
-    }
-
-  private:
-    int error_;
-    std::size_t written_ = 0;
-};
-
 TEST_F(DialogTest, ARefusedSaveSaysWhyNamingTheFileKeepsTheDialogAndChangesNothing) {
     // Only the file protects itself: the folders are open to everyone.
     ASSERT_TRUE(QFile::setPermissions(root, QFileDevice::Permissions(0x7777)));
     ASSERT_TRUE(QFile::setPermissions(dir, QFileDevice::Permissions(0x7777)));
     ASSERT_TRUE(QFile::setPermissions(
         dir + "/b.n51", QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
-    const std::tuple<QString, QString, const char*, int> cases[] = {
-        {"b", "b.n51", "Keine Berechtigung", 0},
-        {"alt", "alt.n51", "Auf dem Datenträger ist kein Platz mehr", ENOSPC},
-        {"alt", "alt.n51", "Die Datei ist in Benutzung", EBUSY},
-        {"a/b", "a/b.n51", "Die Datei oder ihr Ordner wurde nicht gefunden", 0},
-        {"alt.n51/b", "alt.n51/b.n51", "Ein Teil des Pfades ist kein Ordner", 0},
-        {"Ordner", "Ordner.n51", "Das ist ein Ordner, keine Datei", 0},
-        {"Gruss", "Gruss.n51", "Die Datei oder ihr Ordner wurde nicht gefunden", -1}};
-    for (const auto& [typed, target, reason, error] : cases) {
+    using Step = FailingCalls::Step;
+    constexpr auto none = Step::None;
+    const std::tuple<QString, QString, const char*, Step, int> cases[] = {
+        {"b", "b.n51", "Keine Berechtigung", none, 0},
+        {"alt", "alt.n51", "Auf dem Datenträger ist kein Platz mehr", Step::Write, ENOSPC},
+        {"alt", "alt.n51", "Die Datei ist in Benutzung", Step::Rename, EBUSY},
+        {"a/b", "a/b.n51", "Die Datei oder ihr Ordner wurde nicht gefunden", none, 0},
+        {"alt.n51/b", "alt.n51/b.n51", "Ein Teil des Pfades ist kein Ordner", none, 0},
+        {"Ordner", "Ordner.n51", "Das ist ein Ordner, keine Datei", none, 0},
+        {"Gruss", "Gruss.n51", "Die Datei oder ihr Ordner wurde nicht gefunden", none, 0}};
+    for (const auto& [typed, target, reason, step, error] : cases) {
         Form2 form(state, boxes, "ein neuer, langer Text");
-        FailingCalls failing(error);
+        FailingCalls failing(step, error);
         form.setFileSystemCalls(failing);
         form.show();
-        if (error == -1) {
+        if (typed == "Gruss") {
             ASSERT_TRUE(QDir(dir).removeRecursively())
                 << "the folder goes while the dialog is open";
         }
