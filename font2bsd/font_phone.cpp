@@ -18,7 +18,13 @@ namespace {
 constexpr int kMaxColumns = kGlyphSize - 1; // the loader adds the empty column
 constexpr const char* kProgram = "smssim-font2bsd: ";
 
+// Blank characters by their code point, so a list of characters shows them.
 std::string characterText(std::uint8_t code) {
+    if (code == 0x20 || code == 0xA0 || code == 0xAD) {
+        char text[8];
+        std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(code));
+        return text;
+    }
     return cp1252ToUtf8(std::string(1, static_cast<char>(code)));
 }
 
