@@ -53,8 +53,6 @@ std::variant<BitmapFont, std::string> BitmapFont::open(const std::string& path) 
         h->face = nullptr;
         return "the font '" + path + "' " + freetypeReason(e);
     }
-    // A BDF or PCF font in a legacy encoding has no Unicode map: it then has no character
-    // that a code can be found for, which the caller reports.
     FT_Select_Charmap(h->face, FT_ENCODING_UNICODE);
     BitmapFont font(std::move(h));
     if (!font.scalable() && !font.bitmapSizes().empty())
@@ -64,6 +62,10 @@ std::variant<BitmapFont, std::string> BitmapFont::open(const std::string& path) 
 
 bool BitmapFont::scalable() const {
     return FT_IS_SCALABLE(h_->face);
+}
+
+bool BitmapFont::hasUnicodeMap() const {
+    return h_->face->charmap && h_->face->charmap->encoding == FT_ENCODING_UNICODE;
 }
 
 std::vector<int> BitmapFont::bitmapSizes() const {

@@ -34,6 +34,8 @@ class BitmapFont {
     ~BitmapFont();
 
     bool scalable() const;
+    // Without one (a BDF or PCF font in a legacy encoding) no character can be found.
+    bool hasUnicodeMap() const;
     std::vector<int> bitmapSizes() const; // pixel heights of the fixed sizes
     // A fixed size by its pixel height, or (scalable fonts) any size; false when the font
     // has no such size. Bitmap fonts start at their first size.

@@ -184,7 +184,9 @@ FontExit makePhoneFromFont(const FontPhoneOptions& o, std::ostream& err) {
     }
     const Glyphs& glyphs = std::get<Glyphs>(collected);
     if (glyphs.rows.empty()) {
-        err << kProgram << "the font '" << o.font << "' has no Windows-1252 character\n";
+        err << kProgram << "the font '" << o.font << "' has no Windows-1252 character"
+            << (font.hasUnicodeMap() ? "" : " it can name: it has no Unicode character map")
+            << '\n';
         return FontExit::Unusable;
     }
     if (!glyphs.misfits.empty()) {

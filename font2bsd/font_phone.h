@@ -36,7 +36,8 @@ struct FontPhoneOptions {
 struct PlacedGlyph {
     GlyphRows rows;
     bool fits = true;
-    // Where the ink lies: rows of the line from its top (1), columns from the pen (1).
+    // What the glyph takes: its ink's rows of the line from its top (1), its columns from
+    // the pen (1) up to the ink's or the advance's end, the empty column left out.
     int firstRow = 0, lastRow = 0, firstColumn = 0, lastColumn = 0;
 };
 
