@@ -26,6 +26,11 @@ const std::string kFonts = SMSSIM_TEST_DATA "/fonts/";
 const fs::path kTemp =
     fs::temp_directory_path() / ("smssim-font2bsd-" + std::to_string(::getpid()));
 
+struct RemoveTemp : testing::Environment {
+    void TearDown() override { fs::remove_all(kTemp); }
+};
+const auto* const kRemoveTemp = testing::AddGlobalTestEnvironment(new RemoveTemp);
+
 // As the program's main() does.
 int run(std::vector<std::string> args, std::string& err) {
     fs::create_directories(kTemp);
@@ -163,7 +168,6 @@ TEST(Font2bsd, MiscFontsDrawHalloAsFreeTypeDoes) {
         DisplayZeichnen(s, "Hallo", drawn);
         EXPECT_EQ(drawn.dots, freetypeDots(path, "Hallo")) << font;
     }
-    fs::remove_all(kTemp);
 }
 
 } // namespace
