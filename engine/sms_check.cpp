@@ -21,7 +21,7 @@ using SeptetTable = std::array<std::uint8_t, 256>;
 
 SeptetTable makeSeptetTable() {
     SeptetTable table{};
-    const std::string single = utf8ToCp1252(kDefaultAlphabet).value();
+    const std::string& single = gsm7DefaultAlphabet();
     const std::string extension = utf8ToCp1252(kExtension).value();
     for (const char c : single)
         table[static_cast<std::uint8_t>(c)] = 1;
@@ -97,6 +97,11 @@ void appendPicture(std::vector<DisplayLine>& out, const Module1& s,
 }
 
 } // namespace
+
+const std::string& gsm7DefaultAlphabet() {
+    static const std::string alphabet = utf8ToCp1252(kDefaultAlphabet).value();
+    return alphabet;
+}
 
 int gsm7Septets(std::uint8_t code) {
     static const SeptetTable table = makeSeptetTable();

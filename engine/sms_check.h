@@ -39,6 +39,10 @@ struct SmsCost {
 // table (escape + code), 0 in neither.
 int gsm7Septets(std::uint8_t code);
 
+// The characters of the default alphabet that Windows-1252 holds, in the order of the
+// GSM table, LF and CR among them.
+const std::string& gsm7DefaultAlphabet();
+
 SmsCost smsCost(std::string_view text);
 
 enum class GlyphKind : std::uint8_t { Undefined, Available, Special };

@@ -1,0 +1,24 @@
+#pragma once
+// smssim-font2bsd's arguments: the font, --out and the phone's header values.
+
+#include "font_phone.h"
+
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace smssim {
+
+struct Font2bsdArguments {
+    bool help = false; // print the usage and nothing else
+    FontPhoneOptions options;
+};
+
+// The arguments without the program name, options also as --option=value; a string is
+// the usage error.
+std::variant<Font2bsdArguments, std::string>
+parseFont2bsdArguments(const std::vector<std::string>& args);
+
+std::string font2bsdUsage();
+
+} // namespace smssim

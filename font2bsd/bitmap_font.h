@@ -1,0 +1,59 @@
+#pragma once
+// A font as FreeType reads it (BDF, PCF, .pcf.gz, outline fonts), at one pixel size,
+// glyphs as monochrome bitmaps. Owns the FreeType library and face.
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace smssim {
+
+struct FontGlyph {
+    int advance = 0; // pixels the pen moves on
+    int left = 0;    // bitmap's left edge right of the pen
+    int top = 0;     // bitmap's top row above the baseline
+    int width = 0;
+    int rows = 0;
+    std::vector<bool> ink; // row by row, width per row
+
+    bool set(int row, int column) const {
+        return ink[static_cast<std::size_t>(row * width + column)];
+    }
+};
+
+class BitmapFont {
+  public:
+    // A reason naming the file when FreeType cannot read it.
+    static std::variant<BitmapFont, std::string> open(const std::string& path);
+
+    BitmapFont(BitmapFont&&) noexcept;
+    BitmapFont& operator=(BitmapFont&&) noexcept;
+    ~BitmapFont();
+
+    bool scalable() const;
+    // Without one (a BDF or PCF font in a legacy encoding) no character can be found.
+    bool hasUnicodeMap() const;
+    std::vector<int> bitmapSizes() const; // pixel heights of the fixed sizes
+    // A fixed size by its pixel height, or (scalable fonts) any size; false when the font
+    // has no such size. Bitmap fonts start at their first size.
+    bool selectPixelSize(int pixels);
+
+    std::string family() const;
+    int ascent() const;     // pixels above the baseline
+    int descent() const;    // pixels below it
+    int lineHeight() const; // baseline to baseline
+
+    // nullopt when the font has no glyph for the Unicode character; a glyph FreeType
+    // cannot render is a reason.
+    std::variant<std::optional<FontGlyph>, std::string> glyph(char32_t c) const;
+
+  private:
+    struct Handles;
+    explicit BitmapFont(std::unique_ptr<Handles> handles);
+    std::unique_ptr<Handles> h_;
+};
+
+} // namespace smssim

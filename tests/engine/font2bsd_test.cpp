@@ -1,0 +1,173 @@
+// smssim-font2bsd: exit statuses and reasons, glyphs on the baseline as the loader reads
+// them, the shipped phones from their font, and Debian's misc fonts drawn as FreeType
+// draws them.
+
+#include "dot_recorder.h"
+#include "font2bsd_cli.h"
+#include "phone_loader.h"
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <sstream>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace smssim;
+
+const std::string kFonts = SMSSIM_TEST_DATA "/fonts/";
+const fs::path kTemp =
+    fs::temp_directory_path() / ("smssim-font2bsd-" + std::to_string(::getpid()));
+
+struct RemoveTemp : testing::Environment {
+    void TearDown() override { fs::remove_all(kTemp); }
+};
+const auto* const kRemoveTemp = testing::AddGlobalTestEnvironment(new RemoveTemp);
+
+// As the program's main() does.
+int run(std::vector<std::string> args, std::string& err) {
+    fs::create_directories(kTemp);
+    std::ostringstream stream;
+    auto parsed = parseFont2bsdArguments(args);
+    auto* arguments = std::get_if<Font2bsdArguments>(&parsed);
+    const int status = arguments ? static_cast<int>(makePhoneFromFont(arguments->options, stream))
+                                 : (stream << std::get<std::string>(parsed), 2);
+    err = stream.str();
+    return status;
+}
+
+std::string bytesOf(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+struct Case {
+    const char* name;
+    std::vector<std::string> args; // "OUT" stands for a file in the temporary folder
+    int status;
+    std::string reason;
+};
+
+class Statuses : public testing::TestWithParam<Case> {};
+
+TEST_P(Statuses, ExitWithTheReason) {
+    const fs::path out = kTemp / (std::string(GetParam().name) + ".bsd");
+    std::vector<std::string> args = GetParam().args;
+    std::replace(args.begin(), args.end(), std::string("OUT"), out.string());
+    std::string err;
+    EXPECT_EQ(run(args, err), GetParam().status);
+    EXPECT_NE(err.find(GetParam().reason), std::string::npos) << err;
+    EXPECT_EQ(fs::exists(out), GetParam().status == 0) << "a phone only on success";
+}
+
+const std::string kFixture = kFonts + "fixture.bdf";
+const std::string kNone = kFonts + "none.bdf";
+const std::string kMisfits = "T (rows -4..6, columns 2..2), W (rows 4..4, columns 1..11)";
+INSTANTIATE_TEST_SUITE_P(
+    Font2bsd, Statuses,
+    testing::Values(
+        Case{"Misfits", {kFixture, "--out", "OUT"}, 1, kMisfits},
+        Case{"Cropped", {kFixture, "--out", "OUT", "--crop"}, 0, "left out: U+0020 ! \""},
+        Case{"NoCp1252", {kFonts + "omega.bdf", "--out", "OUT"}, 1, "has no Windows-1252"},
+        Case{"NoFont", {kFonts + "../messages/Hallo.n51", "--out", "OUT"}, 1, "n51' is no font"},
+        Case{"NoFile", {kNone, "--out", "OUT"}, 1, "none.bdf' cannot be opened"},
+        Case{"NoFolder", {kFixture, "--crop", "--out", kNone + "/x.bsd"}, 1, "cannot write"},
+        Case{"NoOut", {kFixture}, 2, "--out"},
+        Case{"Display", {kFixture, "--out", "OUT", "--display", "84"}, 2, "WIDTHxHEIGHT"},
+        Case{"LowDisplay", {kFixture, "--out", "OUT", "--display", "84x5"}, 2, "--picture-height"},
+        Case{"Colour", {kFixture, "--out", "OUT", "--colour", "96BE7G"}, 2, "RRGGBB"},
+        Case{"Quote", {kFixture, "--out", "OUT", "--name", "a\"b"}, 2, "double quote"},
+        Case{"PixelSize", {kFixture, "--out", "OUT", "--pixel-size", "7"}, 2, "pixel sizes 6"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Breite, then the rows of "#" and "." joined by "|", the empty column left out.
+std::string picture(const ZeichenTyp& g) {
+    std::string rows = std::to_string(g.Breite);
+    for (int r = 1; r <= g.Hoehe; ++r)
+        for (int c = 0; c < g.Breite; ++c)
+            rows += c == 0 ? '|' : g.punkt(r, c) ? '#' : '.';
+    return rows;
+}
+
+TEST(Font2bsd, GlyphsKeepBaselineAndAdvanceAndSplitAtTheGsmAlphabet) {
+    std::string err;
+    const fs::path out = kTemp / "fixture.bsd";
+    ASSERT_EQ(run({kFixture, "--out", out.string(), "--crop", "--name", "Fix, 1"}, err), 0);
+    Module1 s;
+    const auto loaded = ZeichensatzLaden(s, out.string());
+    ASSERT_TRUE(std::holds_alternative<PhoneLists>(loaded));
+    EXPECT_EQ(s.Telefonname, "Fix, 1");
+    EXPECT_EQ(std::tie(s.Zeilenhoehe, s.Bildhoehe, s.Zeilenbreite),
+              std::make_tuple(6.0, 48.0, 82.0));
+    EXPECT_EQ(std::get<PhoneLists>(loaded).verfuegbar, "\n\rTWag");
+    EXPECT_EQ(std::get<PhoneLists>(loaded).sonder, "|\xAD");
+    const std::pair<int, std::string> glyphs[] = {
+        {'a', "4|...|###|#.#|###|...|..."},
+        {'g', "4|...|...|###|#.#|###|..#"},
+        {'|', "2|#|#|#|#|#|."}, // ink in its only column: one more
+        {'T', "4|.#.|.#.|.#.|.#.|.#.|.#."},
+        {'W', "10|.........|.........|.........|#########|.........|........."},
+        {0xAD, "0"}};
+    for (const auto& [code, rows] : glyphs)
+        EXPECT_EQ(picture(s.Zeichen[code]), rows) << code;
+}
+
+TEST(Font2bsd, ShippedPhonesComeFromTheShippedFont) {
+    fs::create_directories(kTemp / "phones");
+    const std::string command = "bash '" SMSSIM_SOURCE_DIR
+                                "/scripts/make_phones.sh' '" SMSSIM_FONT2BSD_EXE "' '" +
+                                (kTemp / "phones").string() + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    for (const char* phone : {"Nokia 5110.bsd", "Kommunikator 9000.bsd", "Klassik 2000.bsd"})
+        EXPECT_EQ(bytesOf(kTemp / "phones" / phone), bytesOf(fs::path(SMSSIM_PHONES_DIR) / phone))
+            << phone;
+}
+
+// Where FreeType puts the dots of the text, one after the other on the first line.
+std::vector<Dot> freetypeDots(const std::string& font, const std::string& text) {
+    FT_Library library;
+    FT_Face face;
+    EXPECT_EQ(FT_Init_FreeType(&library), 0);
+    EXPECT_EQ(FT_New_Face(library, font.c_str(), 0, &face), 0);
+    EXPECT_EQ(FT_Select_Size(face, 0), 0);
+    std::vector<Dot> dots;
+    long pen = 0;
+    const long ascent = face->size->metrics.ascender >> 6;
+    for (const char c : text) {
+        FT_Load_Char(face, static_cast<FT_ULong>(c), FT_LOAD_RENDER | FT_LOAD_TARGET_MONO);
+        const FT_GlyphSlot g = face->glyph;
+        for (unsigned x = 0; x < g->bitmap.width; ++x)
+            for (unsigned y = 0; y < g->bitmap.rows; ++y)
+                if (g->bitmap.buffer[y * static_cast<unsigned>(g->bitmap.pitch) + x / 8] &
+                    (0x80 >> (x % 8)))
+                    dots.push_back({static_cast<float>(pen + g->bitmap_left + x + 1),
+                                    static_cast<float>(ascent - g->bitmap_top + y + 1)});
+        pen += g->advance.x >> 6;
+    }
+    FT_Done_Face(face);
+    FT_Done_FreeType(library);
+    return dots;
+}
+
+TEST(Font2bsd, MiscFontsDrawHalloAsFreeTypeDoes) {
+    for (const std::string font : {"5x7", "6x10"}) {
+        const std::string path = "/usr/share/fonts/X11/misc/" + font + ".pcf.gz";
+        const fs::path out = kTemp / (font + ".bsd");
+        std::string err;
+        ASSERT_EQ(run({path, "--out", out.string()}, err), 0) << err;
+        Module1 s;
+        ASSERT_TRUE(std::holds_alternative<PhoneLists>(ZeichensatzLaden(s, out.string())));
+        DotRecorder drawn;
+        DisplayZeichnen(s, "Hallo", drawn);
+        EXPECT_EQ(drawn.dots, freetypeDots(path, "Hallo")) << font;
+    }
+}
+
+} // namespace
