@@ -44,6 +44,13 @@ std::size_t openFileHandles() {
         std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator()));
 }
 
+std::string file(const std::string& d, const std::string& data, mode_t mode = 0644) {
+    const std::string path = d + "/datei";
+    std::ofstream(path, std::ios::binary) << data;
+    ::chmod(path.c_str(), mode);
+    return path;
+}
+
 class TempFolder : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -53,13 +60,6 @@ class TempFolder : public ::testing::Test {
         ::chmod(dir_.c_str(), 0755); // an unprivileged reader must get as far as the file
     }
     void TearDown() override { fs::remove_all(dir_); }
-    std::string made(const std::string& name, const std::string& data, mode_t mode = 0644) {
-        const std::string path = dir_ + "/" + name;
-        std::ofstream(path, std::ios::binary) << data;
-        ::chmod(path.c_str(), mode);
-        return path;
-    }
-
     std::string dir_;
 };
 
@@ -131,13 +131,6 @@ std::string pipe(const std::string& d) {
     return d + "/rohr";
 }
 
-std::string file(const std::string& d, const std::string& data, mode_t mode = 0644) {
-    const std::string path = d + "/datei";
-    std::ofstream(path, std::ios::binary) << data;
-    ::chmod(path.c_str(), mode);
-    return path;
-}
-
 const auto kDevice = [](const std::string&) { return std::string("/dev/zero"); };
 // A regular file whose read fails: the process's memory at address 0.
 const auto kFailingRead = [](const std::string&) { return std::string("/proc/self/mem"); };
@@ -176,12 +169,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(TempFolder, FilesExactlyAtTheSizeLimitLoad) {
     Module1 s = test::sessionWithMiniPhone();
-    const auto phone = ZeichensatzLaden(s, made("voll.bsd", phoneOfSize(kMaxPhoneFileSize)));
+    const auto phone = ZeichensatzLaden(s, file(dir_, phoneOfSize(kMaxPhoneFileSize)));
     ASSERT_TRUE(std::holds_alternative<PhoneLists>(phone)) << std::get<PhoneError>(phone).text();
     EXPECT_EQ(s.Telefonname, "Hart");
     EXPECT_EQ(s.Zeichen[65].Breite, 4);
 
-    const auto message = NachrichtLesen(made("voll.n51", messageOfSize(kMaxMessageFileSize)));
+    const auto message = NachrichtLesen(file(dir_, messageOfSize(kMaxMessageFileSize)));
     ASSERT_TRUE(std::holds_alternative<std::string>(message))
         << std::get<MessageFileError>(message).text();
     EXPECT_EQ(std::get<std::string>(message), std::string(kMaxMessageFileSize / 4, 'H'));
