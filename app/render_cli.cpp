@@ -290,6 +290,16 @@ std::string formatted(Module1& s, const PhoneLists& lists, const std::string& te
     return dotsOf(s, text, o);
 }
 
+int writeFormatted(Module1& s, const PhoneLists& lists, const std::string& text,
+                   const RenderOptions& o, std::ostream& out, std::ostream& err) {
+    try {
+        return writeOutput(formatted(s, lists, text, o), o, out, err);
+    } catch (const std::runtime_error& e) { // a picture too large to encode
+        err << "smssim-render: " << e.what() << '\n';
+        return kExitUnusable;
+    }
+}
+
 } // namespace
 
 std::string jsonReport(Module1& s, const PhoneLists& lists, std::string_view text,
@@ -402,10 +412,9 @@ int runRender(const RenderOptions& o, const std::string& dataDir, std::ostream& 
     const std::string& text = std::get<0>(message);
     s.Absaetze = o.paragraphs;
     s.Bildversatz = bildversatzFuer(o.picture, s.Bildhoehe);
-    const int status =
-        exportsAllPictures(o)
-            ? exportAll(s, text, o, err)
-            : writeOutput(formatted(s, std::get<PhoneLists>(loaded), text, o), o, out, err);
+    const int status = exportsAllPictures(o)
+                           ? exportAll(s, text, o, err)
+                           : writeFormatted(s, std::get<PhoneLists>(loaded), text, o, out, err);
     if (status == kExitOk && o.maxParts && static_cast<double>(smsCost(text).parts) > *o.maxParts)
         return kExitTooManyParts;
     return status;

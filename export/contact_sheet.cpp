@@ -1,5 +1,6 @@
 #include "contact_sheet.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 

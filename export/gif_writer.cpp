@@ -1,5 +1,6 @@
 #include "gif_writer.h"
 
+#include <algorithm>
 #include <gif_lib.h>
 #include <memory>
 #include <vector>

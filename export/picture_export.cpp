@@ -71,17 +71,19 @@ std::string pngBytes(const QImage& image) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
+    // An enlargement too large for memory is a null image, which saves nothing.
+    if (image.isNull() || !image.save(&buffer, "PNG"))
+        throw std::runtime_error("Das Bild ist zu groß, um es als PNG zu schreiben");
     return bytes.toStdString();
 }
 
 ExportResult exportPictures(PictureFrames& frames, const ExportSettings& settings,
                             const std::string& out, const ExportProgress& progress,
                             FileSystemCalls& calls) {
-    if (settings.kind == ExportKind::PngFiles)
-        return pngFiles(frames, settings.scale, out, progress, calls);
     std::optional<std::string> bytes;
     try {
+        if (settings.kind == ExportKind::PngFiles)
+            return pngFiles(frames, settings.scale, out, progress, calls);
         bytes = singleFileBytes(frames, settings, progress);
     } catch (const std::runtime_error& e) {
         return {false, ExportError{out, e.what(), false}};

@@ -44,7 +44,7 @@ struct ExportResult {
 // "bild-001.png": three digits, more when the count has more.
 std::string pictureFileName(std::int32_t number, std::int32_t count);
 
-// The image as PNG bytes.
+// The image as PNG bytes. Throws std::runtime_error for an image that cannot be written.
 std::string pngBytes(const QImage& image);
 
 // `out` is the folder for PngFiles (made when missing), else the file.
