@@ -3,6 +3,7 @@
 #include "cp1252.h"
 #include "default_phone.h"
 #include "dot_recorder.h"
+#include "gif_writer.h"
 #include "lcd_image.h"
 #include "message_file.h"
 #include "numbers.h"
@@ -10,7 +11,6 @@
 #include "renderer.h"
 #include "sms_check.h"
 
-#include <QBuffer>
 #include <QCommandLineParser>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -45,8 +45,12 @@ std::optional<std::string> setFormat(RenderOptions& o, const std::string& name) 
         o.format = RenderFormat::Png;
     else if (name == "json")
         o.format = RenderFormat::Json;
+    else if (name == "gif")
+        o.format = RenderFormat::Gif;
+    else if (name == "sheet")
+        o.format = RenderFormat::Sheet;
     else
-        return "unknown format '" + name + "' (dots, ascii, png or json)";
+        return "unknown format '" + name + "' (dots, ascii, png, json, gif or sheet)";
     return std::nullopt;
 }
 
@@ -57,6 +61,17 @@ std::optional<std::string> setNumber(double& into, const std::string& option,
         return option + " needs a whole number of at least " + numberToText(minimum) + ", not '" +
                text + "'";
     into = *value;
+    return std::nullopt;
+}
+
+std::optional<std::string> setBoundedNumber(double& into, const std::string& option,
+                                            const std::string& text, double minimum,
+                                            double maximum) {
+    if (auto error = setNumber(into, option, text, minimum))
+        return error;
+    if (into > maximum)
+        return option + " needs a whole number from " + numberToText(minimum) + " to " +
+               numberToText(maximum) + ", not '" + text + "'";
     return std::nullopt;
 }
 
@@ -83,6 +98,32 @@ std::optional<std::string> setMessage(RenderOptions& o, const QCommandLineParser
         return "one of --text, --text-file and --message is needed";
     if (given > 1)
         return "give only one of --text, --text-file and --message";
+    return std::nullopt;
+}
+
+std::optional<std::string> setExportOptions(RenderOptions& o, const QCommandLineParser& parser) {
+    const auto value = [&parser](const char* name) {
+        return toBytes(parser.value(QString::fromLatin1(name)));
+    };
+    o.allPictures = parser.isSet(QStringLiteral("all-pictures"));
+    if (parser.isSet(QStringLiteral("scale")))
+        if (auto error = setBoundedNumber(o.scale, "--scale", value("scale"), 1, kMaxExportScale))
+            return error;
+    if (parser.isSet(QStringLiteral("delay")))
+        if (auto error = setBoundedNumber(o.delayMs, "--delay", value("delay"), 10, kMaxGifDelayMs))
+            return error;
+    if (parser.isSet(QStringLiteral("columns")))
+        if (auto error = setNumber(o.columns, "--columns", value("columns"), 1))
+            return error;
+    if (o.allPictures && o.format != RenderFormat::Png)
+        return std::string("--all-pictures needs --format png");
+    // Binary data is not written to a terminal, and several pictures need somewhere to go.
+    if (o.out)
+        return std::nullopt;
+    if (o.allPictures)
+        return std::string("--all-pictures needs --out DIR");
+    if (o.format == RenderFormat::Gif || o.format == RenderFormat::Sheet)
+        return std::string("--format gif and --format sheet need --out FILE");
     return std::nullopt;
 }
 
@@ -157,24 +198,39 @@ int writeOutput(std::string_view bytes, const RenderOptions& o, std::ostream& ou
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         return kExitOk;
     }
-    std::ofstream file(*o.out, std::ios::binary);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!file) {
-        err << "smssim-render: cannot write '" << *o.out << "'\n";
+    if (const auto error = writeWholeFile(*o.out, bytes)) {
+        err << "smssim-render: " << error->text() << '\n';
         return kExitUnusable;
     }
     return kExitOk;
 }
 
-std::string pngOf(Module1& s, const std::string& text) {
+std::string pngOf(Module1& s, const std::string& text, int scale) {
     LcdImage image;
     image.resize(displayPictureSize(s), s.Displaybreite, s.Displayhoehe);
     DisplayZeichnen(s, text, image);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.image().save(&buffer, "PNG");
-    return bytes.toStdString();
+    return pngBytes(enlarged(image.image(), scale));
+}
+
+bool exportsAllPictures(const RenderOptions& o) {
+    return o.allPictures || o.format == RenderFormat::Gif || o.format == RenderFormat::Sheet;
+}
+
+// Every picture into the files of --out.
+int exportAll(const Module1& s, const std::string& text, const RenderOptions& o,
+              std::ostream& err) {
+    const ExportSettings settings{o.format == RenderFormat::Gif     ? ExportKind::Gif
+                                  : o.format == RenderFormat::Sheet ? ExportKind::Sheet
+                                                                    : ExportKind::PngFiles,
+                                  static_cast<int>(o.scale), static_cast<int>(o.delayMs),
+                                  static_cast<int>(o.columns)};
+    PictureFrames frames(s, text);
+    const ExportResult result = exportPictures(frames, settings, *o.out);
+    if (result.error) {
+        err << "smssim-render: " << result.error->text() << '\n';
+        return kExitUnusable;
+    }
+    return kExitOk;
 }
 
 std::string dotsOf(Module1& s, const std::string& text, const RenderOptions& o) {
@@ -228,10 +284,20 @@ QJsonArray lineArray(const std::vector<DisplayLine>& lines) {
 std::string formatted(Module1& s, const PhoneLists& lists, const std::string& text,
                       const RenderOptions& o) {
     if (o.format == RenderFormat::Png)
-        return pngOf(s, text);
+        return pngOf(s, text, static_cast<int>(o.scale));
     if (o.format == RenderFormat::Json)
         return jsonReport(s, lists, text, o.maxLength);
     return dotsOf(s, text, o);
+}
+
+int writeFormatted(Module1& s, const PhoneLists& lists, const std::string& text,
+                   const RenderOptions& o, std::ostream& out, std::ostream& err) {
+    try {
+        return writeOutput(formatted(s, lists, text, o), o, out, err);
+    } catch (const std::runtime_error& e) { // a picture too large to encode
+        err << "smssim-render: " << e.what() << '\n';
+        return kExitUnusable;
+    }
 }
 
 } // namespace
@@ -256,18 +322,26 @@ std::string renderUsage() {
     return "usage: smssim-render [--phone FILE] [--paragraphs] [--picture N] [--max-length N]\n"
            "                     (--text TEXT | --text-file FILE | --message FILE)\n"
            "                     [--format dots|ascii|png|json] [--out FILE] [--max-parts N]\n"
-           "--max-parts N: exit status 3 when the message needs more than N SMS parts\n";
+           "       smssim-render ... --format png --all-pictures --out DIR [--scale N]\n"
+           "       smssim-render ... --format gif --out FILE.gif [--delay MS] [--scale N]\n"
+           "       smssim-render ... --format sheet --out FILE.png [--columns N] [--scale N]\n"
+           "--max-parts N: exit status 3 when the message needs more than N SMS parts\n"
+           "--all-pictures: bild-001.png, bild-002.png, ... in DIR, made when missing\n"
+           "--scale N: 1 to 8 (1); --delay MS: each GIF frame shown this long (1500);\n"
+           "--columns N: pictures in a row of the sheet (4)\n";
 }
 
 std::variant<RenderOptions, std::string> parseRenderArguments(const Args& args) {
     QCommandLineParser parser;
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption paragraphs(QStringLiteral("paragraphs"));
-    parser.addOptions({help, paragraphs, valueOption("phone", "FILE"), valueOption("picture", "N"),
-                       valueOption("max-length", "N"), valueOption("text", "TEXT"),
-                       valueOption("text-file", "FILE"), valueOption("message", "FILE"),
-                       valueOption("format", "FORMAT"), valueOption("out", "FILE"),
-                       valueOption("max-parts", "N")});
+    parser.addOptions(
+        {help, paragraphs, valueOption("phone", "FILE"), valueOption("picture", "N"),
+         valueOption("max-length", "N"), valueOption("text", "TEXT"),
+         valueOption("text-file", "FILE"), valueOption("message", "FILE"),
+         valueOption("format", "FORMAT"), valueOption("out", "FILE"), valueOption("max-parts", "N"),
+         QCommandLineOption(QStringLiteral("all-pictures")), valueOption("scale", "N"),
+         valueOption("delay", "MS"), valueOption("columns", "N")});
     QStringList arguments{QStringLiteral("smssim-render")};
     for (const std::string& a : args)
         arguments << fromBytes(a);
@@ -300,6 +374,8 @@ std::variant<RenderOptions, std::string> parseRenderArguments(const Args& args) 
     if (parser.isSet(QStringLiteral("format")))
         if (auto error = setFormat(o, value("format")))
             return *error;
+    if (auto error = setExportOptions(o, parser))
+        return *error;
     if (auto error = setMessage(o, parser))
         return *error;
     return o;
@@ -310,6 +386,11 @@ int runRender(const RenderOptions& o, const std::string& dataDir, std::ostream& 
     if (o.help) {
         out << renderUsage();
         return kExitOk;
+    }
+    if (o.format == RenderFormat::Png && !o.out && o.outputIsTerminal) {
+        err << "smssim-render: --format png writes a picture: give --out FILE, or redirect "
+               "the output\n";
+        return kExitUsage;
     }
     Module1 s;
     const std::string phone = o.phone ? *o.phone : findDefaultPhone(dataDir);
@@ -331,8 +412,9 @@ int runRender(const RenderOptions& o, const std::string& dataDir, std::ostream& 
     const std::string& text = std::get<0>(message);
     s.Absaetze = o.paragraphs;
     s.Bildversatz = bildversatzFuer(o.picture, s.Bildhoehe);
-    const int status =
-        writeOutput(formatted(s, std::get<PhoneLists>(loaded), text, o), o, out, err);
+    const int status = exportsAllPictures(o)
+                           ? exportAll(s, text, o, err)
+                           : writeFormatted(s, std::get<PhoneLists>(loaded), text, o, out, err);
     if (status == kExitOk && o.maxParts && static_cast<double>(smsCost(text).parts) > *o.maxParts)
         return kExitTooManyParts;
     return status;

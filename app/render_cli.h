@@ -2,6 +2,7 @@
 // smssim-render: lays a message out on a phone's display without a window.
 
 #include "phone_loader.h"
+#include "picture_export.h"
 #include "renderer.h"
 
 #include <iosfwd>
@@ -12,7 +13,7 @@
 
 namespace smssim {
 
-enum class RenderFormat { Dots, Ascii, Png, Json };
+enum class RenderFormat { Dots, Ascii, Png, Json, Gif, Sheet };
 enum class MessageSource { Text, TextFile, MessageFile };
 
 struct RenderOptions {
@@ -26,6 +27,12 @@ struct RenderOptions {
     std::string message; // the text itself, or a file name
     RenderFormat format = RenderFormat::Dots;
     std::optional<std::string> out;
+    bool allPictures = false; // png: every picture into the folder --out
+    double scale = 1;         // png, gif and sheet enlarged by whole pixels
+    double delayMs = kDefaultGifDelayMs;
+    double columns = kDefaultSheetColumns;
+    // Not an argument: set by main. A picture is not printed to a terminal.
+    bool outputIsTerminal = false;
 };
 
 inline constexpr int kExitOk = 0;

@@ -1,6 +1,7 @@
 #include "render_cli.h"
 
 #include <iostream>
+#include <unistd.h>
 
 #ifndef SMSSIM_DATA_DIR
 #define SMSSIM_DATA_DIR ""
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
         std::cerr << "smssim-render: " << *error << '\n' << smssim::renderUsage();
         return smssim::kExitUsage;
     }
-    return smssim::runRender(std::get<smssim::RenderOptions>(parsed), SMSSIM_DATA_DIR, std::cout,
-                             std::cerr);
+    auto& options = std::get<smssim::RenderOptions>(parsed);
+    options.outputIsTerminal = ::isatty(STDOUT_FILENO) == 1;
+    return smssim::runRender(options, SMSSIM_DATA_DIR, std::cout, std::cerr);
 }

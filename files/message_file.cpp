@@ -6,35 +6,7 @@
 #include "numbers.h"
 #include "read_file.h"
 
-#include <atomic>
-#include <cerrno>
-#include <fcntl.h>
-#include <filesystem>
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace smssim {
-
-int FileSystemCalls::open(const char* path, int flags, mode_t mode) {
-    return ::open(path, flags, mode);
-}
-ssize_t FileSystemCalls::write(int fd, const void* data, std::size_t size) {
-    return ::write(fd, data, size);
-}
-int FileSystemCalls::fsync(int fd) {
-    return ::fsync(fd);
-}
-int FileSystemCalls::close(int fd) {
-    return ::close(fd);
-}
-int FileSystemCalls::rename(const char* from, const char* to) {
-    return ::rename(from, to);
-}
-
-FileSystemCalls& realFileSystemCalls() {
-    static FileSystemCalls calls;
-    return calls;
-}
 
 std::string MessageFileError::text() const {
     std::string out = "Die Datei „" + datei + "“ kann nicht " +
@@ -77,45 +49,6 @@ MessageFileError writeError(const std::string& name, int error) {
             germanErrorReason(error, FileAccess::Schreiben)};
 }
 
-// Writes everything, going on after short writes.
-bool writeAll(FileSystemCalls& calls, int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t n = calls.write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        if (n == 0) {
-            errno = EIO;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
-// A link is replaced through what it points to, so the link itself survives.
-std::string resolvedTarget(const std::string& path) {
-    std::error_code ec;
-    if (!std::filesystem::is_symlink(path, ec))
-        return path;
-    const auto target = std::filesystem::canonical(path, ec);
-    return ec ? path : target.string();
-}
-
-std::string temporaryName(const std::string& target) {
-    static std::atomic<unsigned> counter{0};
-    const auto slash = target.rfind('/');
-    const std::string dir =
-        slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
-    // Short enough that a name near the length limit still leaves room for the suffix.
-    const std::string base =
-        target.substr(slash == std::string::npos ? 0 : slash + 1).substr(0, 200);
-    return dir + "." + base + ".tmp-" + std::to_string(::getpid()) + "-" +
-           std::to_string(counter++);
-}
-
 } // namespace
 
 MessageReadResult NachrichtLesenAusDaten(std::string_view data, const std::string& name) {
@@ -155,44 +88,12 @@ MessageReadResult NachrichtLesen(const std::string& path) {
 
 std::optional<MessageFileError> NachrichtSchreiben(const std::string& path, std::string_view text,
                                                    FileSystemCalls& calls) {
-    const std::string target = resolvedTarget(path);
-    if (target.empty() || target.back() == '/')
-        return writeError(path, EISDIR);
-
-    struct stat existing {};
-    const bool exists = ::stat(target.c_str(), &existing) == 0;
-    if (exists) {
-        if (S_ISDIR(existing.st_mode))
-            return writeError(path, EISDIR);
-        // The rename would replace a read-only file; refuse as opening it would.
-        if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
-            return writeError(path, errno);
-    }
-
-    std::string temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = temporaryName(target);
-        fd = calls.open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            break;
-    }
-    if (fd < 0)
-        return writeError(path, errno);
-
-    const auto fail = [&](bool open) {
-        const int error = errno;
-        if (open)
-            calls.close(fd);
-        ::unlink(temp.c_str());
-        return writeError(path, error);
-    };
-    if (exists)
-        ::fchmod(fd, existing.st_mode & 07777);
-    if (!writeAll(calls, fd, messageFileBytes(text)) || calls.fsync(fd) != 0)
-        return fail(true);
-    if (calls.close(fd) != 0 || calls.rename(temp.c_str(), target.c_str()) != 0)
-        return fail(false);
+    FileBatch batch(calls);
+    auto failure = batch.add(path, messageFileBytes(text));
+    if (!failure)
+        failure = batch.commit();
+    if (failure)
+        return writeError(path, failure->error);
     return std::nullopt;
 }
 

@@ -17,11 +17,12 @@
 // Errors are returned, never thrown. Saving goes through a temporary file beside the
 // target that is renamed over it, so a failed save leaves an existing file as it was.
 
+#include "file_batch.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <sys/types.h>
 #include <variant>
 
 namespace smssim {
@@ -41,19 +42,6 @@ struct MessageFileError {
 
 // The message as Windows-1252 bytes, or why the file cannot be read.
 using MessageReadResult = std::variant<std::string, MessageFileError>;
-
-// The system calls the writer makes; tests substitute one that fails part of the way.
-class FileSystemCalls {
-  public:
-    virtual ~FileSystemCalls() = default;
-    virtual int open(const char* path, int flags, mode_t mode);
-    virtual ssize_t write(int fd, const void* data, std::size_t size);
-    virtual int fsync(int fd);
-    virtual int close(int fd);
-    virtual int rename(const char* from, const char* to);
-};
-
-FileSystemCalls& realFileSystemCalls();
 
 // The file contents for `text` (Windows-1252 bytes).
 std::string messageFileBytes(std::string_view text);

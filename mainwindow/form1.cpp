@@ -87,6 +87,7 @@ Form1::Form1(Module1& state, MessageBoxes& boxes, std::string dataDir, QWidget* 
                                             nullptr, QFileDialog::DontUseNativeDialog)
             .toStdString();
     };
+    chooseExport_ = [this] { return chooseExport(this); };
 }
 
 void Form1::buildControls() {
@@ -218,6 +219,11 @@ void Form1::buildMenu() {
     annimieren_ = textnachricht->addAction(QStringLiteral("&Annimieren.."));
     annimieren_->setObjectName(QStringLiteral("Annimieren"));
     annimieren_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    // Additions after the laid-out items. No Ctrl+C: it stays the copy of the text boxes.
+    bilderExportieren_ = textnachricht->addAction(QStringLiteral("Bilder &exportieren.."));
+    bilderExportieren_->setObjectName(QStringLiteral("BilderExportieren"));
+    bildKopieren_ = textnachricht->addAction(QStringLiteral("Bild &kopieren"));
+    bildKopieren_->setObjectName(QStringLiteral("BildKopieren"));
 
     info_ = menuBar()->addAction(QStringLiteral("&Info"));
     info_->setObjectName(QStringLiteral("Info"));
@@ -275,6 +281,14 @@ void Form1::connectHandlers() {
     connect(speichern_, &QAction::triggered, this, &Form1::Speichern_Click);
     connect(annimieren_, &QAction::triggered, this, &Form1::Annimieren_Click);
     connect(info_, &QAction::triggered, this, &Form1::Info_Click);
+    connect(bilderExportieren_, &QAction::triggered, this, &Form1::BilderExportieren_Click);
+    connect(bildKopieren_, &QAction::triggered, this, &Form1::BildKopieren_Click);
+    // Ctrl+C copies the picture where no text box claims it: on the display itself.
+    auto* copyDisplay = new QAction(bild1_);
+    copyDisplay->setShortcut(QKeySequence::Copy);
+    copyDisplay->setShortcutContext(Qt::WidgetShortcut);
+    bild1_->addAction(copyDisplay);
+    connect(copyDisplay, &QAction::triggered, this, &Form1::BildKopieren_Click);
 
     // Text boxes claim Ctrl+X, Ctrl+A and others for themselves; the menu's shortcuts act
     // in the whole window.

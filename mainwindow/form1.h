@@ -4,6 +4,7 @@
 // handlers here read and write the controls and call it.
 
 #include "animation_host.h"
+#include "export_dialog.h"
 #include "message_box_text.h"
 #include "message_boxes.h"
 #include "sms_check.h"
@@ -44,6 +45,10 @@ class Form1 : public QMainWindow, public AnimationHost {
     // shows a file dialog; tests replace it.
     using PhoneChooser = std::function<std::string()>;
     void setStartPhoneChooser(PhoneChooser chooser) { choosePhone_ = std::move(chooser); }
+    // Asks where and how to export the pictures; nullopt when the user cancels. The
+    // default shows the export dialog; tests replace it.
+    using ExportChooser = std::function<std::optional<ExportChoice>()>;
+    void setExportChooser(ExportChooser chooser) { chooseExport_ = std::move(chooser); }
 
     // --- What the file commands, the dialogs and the animation window use.
     Module1& state() override { return state_; }
@@ -82,6 +87,9 @@ class Form1 : public QMainWindow, public AnimationHost {
     void Annimieren_Click();
     void Info_Click();
     void Beenden_Click();
+    // Defined with the export commands (form1_export_commands.cpp).
+    void BilderExportieren_Click();
+    void BildKopieren_Click();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -130,6 +138,7 @@ class Form1 : public QMainWindow, public AnimationHost {
     MessageBoxes& boxes_;
     std::string dataDir_;
     PhoneChooser choosePhone_;
+    ExportChooser chooseExport_;
     // The message as last saved or opened: what quitting may lose is the difference.
     std::string keptText_;
 
@@ -162,6 +171,8 @@ class Form1 : public QMainWindow, public AnimationHost {
     QAction* speichern_ = nullptr;
     QAction* annimieren_ = nullptr;
     QAction* info_ = nullptr;
+    QAction* bilderExportieren_ = nullptr;
+    QAction* bildKopieren_ = nullptr;
 };
 
 } // namespace smssim

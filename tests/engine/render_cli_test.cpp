@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -84,7 +85,14 @@ TEST(RenderCli, RefusesWrongArgumentsWithStatusTwo) {
              {"--text", "a", "--max-parts", "-1"},
              {"--text", "a", "--text-file", "b"},
              {"--text"},
-             {"--phone", kNoWrap, "--paragraphs", "--text", "a"}}) {
+             {"--phone", kNoWrap, "--paragraphs", "--text", "a"},
+             {"--text", "a", "--format", "gif"},
+             {"--text", "a", "--format", "sheet"},
+             {"--text", "a", "--format", "png", "--all-pictures"},
+             {"--text", "a", "--format", "ascii", "--out", "x", "--all-pictures"},
+             {"--text", "a", "--scale", "9"},
+             {"--text", "a", "--delay", "9"},
+             {"--text", "a", "--columns", "0"}}) {
         const CliRun r = run(args);
         EXPECT_EQ(r.status, kExitUsage) << args.back();
         EXPECT_FALSE(r.err.empty());
@@ -118,6 +126,34 @@ TEST(RenderCli, RefusesUnusableFilesAndTextsWithStatusOne) {
     // The phone is checked before the arguments that depend on it.
     r = run({"--phone", kData + "/missing.bsd", "--paragraphs", "--text", "a"});
     EXPECT_EQ(r.status, kExitUnusable);
+}
+
+// The pictures themselves are checked where they are made (picture_export_test).
+TEST(RenderCli, ExportsEveryPictureIntoOut) {
+    std::string dir = testing::TempDir() + "render-cli-XXXXXX";
+    ASSERT_TRUE(::mkdtemp(dir.data()));
+    // Three pictures of 74 x 34 pixels (DrawsThePngAsTheWindowDoes).
+    const std::tuple<std::vector<std::string>, std::string, QSize> rows[] = {
+        {{"gif", "--scale", "2", "--out", dir + "/a.gif"}, "/a.gif", {148, 68}},
+        {{"sheet", "--columns", "2", "--out", dir + "/s.png"}, "/s.png", {172, 92}},
+        {{"png", "--all-pictures", "--scale", "3", "--out", dir + "/b"},
+         "/b/bild-003.png",
+         {222, 102}}};
+    for (auto [args, file, size] : rows) {
+        args.insert(args.begin(),
+                    {"--phone", kMini, "--paragraphs", "--text", "A\nB\nC\nA\nB", "--format"});
+        const CliRun r = run(args);
+        EXPECT_EQ(r.status, kExitOk) << r.err;
+        EXPECT_EQ(QImage(QString::fromStdString(dir + file)).size(), size) << file;
+    }
+    CliRun r = run({"--phone", kMini, "--text", "B", "--format", "gif", "--out", dir});
+    EXPECT_EQ(r.status, kExitUnusable) << "a folder where the file should go";
+    EXPECT_NE(r.err.find("Das ist ein Ordner"), std::string::npos) << r.err;
+    auto parsed = std::get<RenderOptions>(parseRenderArguments({"--text", "B", "--format", "png"}));
+    parsed.outputIsTerminal = true;
+    std::ostringstream out, err;
+    EXPECT_EQ(runRender(parsed, "", out, err), kExitUsage) << "no picture to a terminal";
+    std::filesystem::remove_all(dir);
 }
 
 TEST(RenderCli, DrawsThePngAsTheWindowDoes) {

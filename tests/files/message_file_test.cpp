@@ -4,6 +4,7 @@
 #include "failing_calls.h"
 #include "message_file.h"
 #include "table_file.h"
+#include "temp_dir.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -28,25 +29,7 @@ std::string slurp(const fs::path& p) {
     return s.str();
 }
 
-class TempDir {
-  public:
-    TempDir() {
-        std::string tmpl = (fs::temp_directory_path() / "smssim-files-XXXXXX").string();
-        path_ = ::mkdtemp(tmpl.data());
-    }
-    ~TempDir() { fs::remove_all(path_); }
-    const fs::path& path() const { return path_; }
-    std::vector<std::string> names() const {
-        std::vector<std::string> out;
-        for (const auto& e : fs::directory_iterator(path_))
-            out.push_back(e.path().filename().string());
-        std::sort(out.begin(), out.end());
-        return out;
-    }
-
-  private:
-    fs::path path_;
-};
+using test::TempDir;
 
 std::string readText(const std::string& path) {
     auto result = NachrichtLesen(path);
@@ -65,7 +48,7 @@ TEST(MessageFile, GoldenFilesAreWrittenByteForByteAndReadBack) {
         ASSERT_FALSE(NachrichtSchreiben(target.string(), text));
         EXPECT_EQ(slurp(target), expected) << file;
         EXPECT_EQ(readText(kData + "/messages/" + file), text) << file;
-        EXPECT_EQ(dir.names(), std::vector<std::string>{"out.n51"}) << "a temporary file is left";
+        EXPECT_EQ(dir.contents().size(), 1u) << "a temporary file is left";
     }
     EXPECT_EQ(messageFileBytes("Hallo"), "111\r\n108\r\n108\r\n97\r\n72\r\n");
     EXPECT_EQ(slurp(kData + "/messages/Leer.n51").size(), 0u);
@@ -166,8 +149,7 @@ TEST(MessageFile, AFailedSaveLeavesTheFileAsItWasAndNoTemporaryFile) {
         ASSERT_TRUE(error) << reason;
         EXPECT_EQ(error->text(), "Die Datei „" + target.string() +
                                      "“ kann nicht gespeichert werden.\n" + reason + ".");
-        EXPECT_EQ(slurp(target), before);
-        EXPECT_EQ(dir.names(), std::vector<std::string>{"Gruss.n51"});
+        EXPECT_EQ(dir.contents(), (std::map<std::string, std::string>{{"Gruss.n51", before}}));
         // Beside the target, so that the rename stays on one file system.
         EXPECT_EQ(fs::path(calls.opened).parent_path(), dir.path());
         EXPECT_TRUE(fs::path(calls.opened).filename().string().starts_with(".Gruss.n51.tmp-"));

@@ -3,12 +3,15 @@
 
 #include "form4.h"
 #include "gui_support.h"
+#include "picture_frames.h"
 #include "qt_texts.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QFileDialog>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -304,6 +307,45 @@ TEST_F(Form1Test, StatusBarAndBild1DescriptionFollowTheMessage) {
     EXPECT_EQ(form->messageText(), "?" + std::string(13, 'q'));
     EXPECT_EQ(form->statusBar()->currentMessage(),
               QStringLiteral("„Ω“ ist kein Zeichen des Telefons"));
+}
+
+// Export and copy take the message and the picture as shown, and leave them so.
+TEST_F(Form1Test, ExportAndCopyFromTheMenu) {
+    QTemporaryDir dir;
+    const QString typed = dir.filePath(QStringLiteral("Gruss"));
+    form->setMessageText(std::string(13, 'q')); // two pictures
+    click("Command1");
+    const QImage shown = bild1();
+    QStringList filters;
+    whenModal<QFileDialog>(form.get(), [&](QFileDialog& dialog) {
+        filters = dialog.nameFilters();
+        dialog.findChild<QSpinBox*>(QStringLiteral("Vergroesserung"))->setValue(2);
+        dialog.selectFile(typed);
+        QMetaObject::invokeMethod(&dialog, "accept");
+    });
+    child<QAction>("BilderExportieren")->trigger();
+    EXPECT_EQ(filters, QStringList({"PNG-Bilder, eins je Bild (*.png)", "GIF-Animation (*.gif)",
+                                    "Übersicht (*.png)"}));
+    const QImage second(typed + QStringLiteral("/bild-002.png"));
+    EXPECT_EQ(second, enlarged(shown, 2));
+    EXPECT_EQ(std::tuple(bild1(), form->text6()), std::tuple(shown, QStringLiteral("2")));
+
+    form->setExportChooser([&] {
+        return ExportChoice{{ExportKind::Gif},
+                            (typed + QStringLiteral("/bild-001.png/x.gif")).toStdString()};
+    });
+    child<QAction>("BilderExportieren")->trigger();
+    ASSERT_EQ(boxes.asked.size(), 1u);
+    EXPECT_EQ(boxes.asked[0].caption + boxes.asked[0].text.left(11 + typed.size()),
+              QStringLiteral("AchtungDie Datei „") + typed)
+        << "names the file";
+
+    child<QAction>("BildKopieren")->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), shown);
+    activate(form.get());
+    text1_0()->selectAll();
+    QTest::keyClick(text1_0(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString(13, u'q')) << "Ctrl+C copies text";
 }
 
 } // namespace

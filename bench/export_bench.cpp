@@ -1,0 +1,70 @@
+// Export of every picture: an animated GIF of 1,000 pictures (goal: 1 s) and the contact
+// sheet of 100 pictures as PNG (goal: 200 ms), from the message to the file's bytes.
+
+#include "phone_loader.h"
+#include "picture_export.h"
+
+#include "sample_text.h"
+
+#include <benchmark/benchmark.h>
+#include <string>
+
+namespace {
+
+// The shortest sample text that fills `pictures` pictures on the phone.
+std::string textOfPictures(const smssim::Module1& phone, std::int32_t pictures) {
+    std::size_t low = 1, high = 64;
+    while (smssim::PictureFrames(phone, sampleText(high)).count() < pictures)
+        high *= 2;
+    while (low < high) {
+        const std::size_t mid = (low + high) / 2;
+        if (smssim::PictureFrames(phone, sampleText(mid)).count() < pictures)
+            low = mid + 1;
+        else
+            high = mid;
+    }
+    return sampleText(low);
+}
+
+bool loadPhone(smssim::Module1& s, benchmark::State& state) {
+    if (std::holds_alternative<smssim::PhoneLists>(
+            smssim::ZeichensatzLaden(s, SMSSIM_PHONES_DIR "/Nokia 5110.bsd")))
+        return true;
+    state.SkipWithError("cannot load the default phone");
+    return false;
+}
+
+void gifOfPictures(benchmark::State& state) {
+    smssim::Module1 s;
+    if (!loadPhone(s, state))
+        return;
+    const auto pictures = static_cast<std::int32_t>(state.range(0));
+    const std::string text = textOfPictures(s, pictures);
+    for (auto _ : state) {
+        smssim::PictureFrames frames(s, text);
+        auto gif = smssim::singleFileBytes(frames, {smssim::ExportKind::Gif});
+        benchmark::DoNotOptimize(gif);
+    }
+    state.counters["pictures"] = pictures;
+}
+
+void sheetOfPictures(benchmark::State& state) {
+    smssim::Module1 s;
+    if (!loadPhone(s, state))
+        return;
+    const auto pictures = static_cast<std::int32_t>(state.range(0));
+    const std::string text = textOfPictures(s, pictures);
+    for (auto _ : state) {
+        smssim::PictureFrames frames(s, text);
+        auto png = smssim::singleFileBytes(frames, {smssim::ExportKind::Sheet});
+        benchmark::DoNotOptimize(png);
+    }
+    state.counters["pictures"] = pictures;
+}
+
+} // namespace
+
+BENCHMARK(gifOfPictures)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(sheetOfPictures)->Arg(100)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

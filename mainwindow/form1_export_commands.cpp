@@ -1,0 +1,66 @@
+// The menu commands that share what the display shows: every picture exported to files,
+// the picture shown copied to the clipboard.
+
+#include "form1.h"
+
+#include "display_picture.h"
+#include "picture_export.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QProgressDialog>
+#include <QStatusBar>
+#include <memory>
+
+namespace smssim {
+
+namespace {
+
+// Exports of more pictures than this show how far they are and can be cancelled.
+constexpr std::int32_t kProgressAbove = 200;
+
+std::unique_ptr<QProgressDialog> progressDialog(QWidget* parent, std::int32_t count) {
+    auto dialog =
+        std::make_unique<QProgressDialog>(QStringLiteral("Die Bilder werden exportiert …"),
+                                          QStringLiteral("Abbrechen"), 0, count, parent);
+    dialog->setObjectName(QStringLiteral("ExportFortschritt"));
+    dialog->setWindowTitle(QStringLiteral("Bilder exportieren"));
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setMinimumDuration(0);
+    return dialog;
+}
+
+} // namespace
+
+void Form1::BilderExportieren_Click() {
+    const std::optional<ExportChoice> choice = chooseExport_ ? chooseExport_() : std::nullopt;
+    if (!choice)
+        return;
+    // The message and phone as shown; the window's own picture stays where it is.
+    PictureFrames frames(state_, messageText());
+    std::unique_ptr<QProgressDialog> progress;
+    ExportProgress tell;
+    if (frames.count() > kProgressAbove) {
+        progress = progressDialog(this, frames.count());
+        tell = [&progress](std::int32_t done, std::int32_t) {
+            progress->setValue(done);
+            return !progress->wasCanceled();
+        };
+    }
+    const ExportResult result = exportPictures(frames, choice->settings, choice->path, tell);
+    progress.reset();
+    if (result.error)
+        boxes_.ask(this, QString::fromStdString(result.error->text()), QStringLiteral("Achtung"),
+                   MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Exclamation);
+    else if (!result.cancelled)
+        statusBar()->showMessage(QStringLiteral("%1 Bilder exportiert: %2")
+                                     .arg(frames.count())
+                                     .arg(QString::fromStdString(choice->path)),
+                                 10000);
+}
+
+void Form1::BildKopieren_Click() {
+    QGuiApplication::clipboard()->setImage(bild1_->image());
+}
+
+} // namespace smssim

@@ -1,0 +1,185 @@
+// Export of every picture: each PNG, GIF frame and sheet cell equals the LcdImage of its
+// picture; failures and cancels leave the folder as it was.
+
+#include "contact_sheet.h"
+#include "phone_loader.h"
+#include "picture_export.h"
+#include "temp_dir.h"
+
+#include <QImage>
+#include <cerrno>
+#include <fstream>
+#include <gif_lib.h>
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+using namespace smssim;
+
+namespace {
+
+// Nine lines on the mini phone: five pictures, the last one half full.
+const std::string kText = "A\r\nB\r\nC\r\nA\r\nB\r\nC\r\nA\r\nB\r\nC";
+
+Module1 miniPhone() {
+    Module1 s;
+    EXPECT_TRUE(std::holds_alternative<PhoneLists>(
+        ZeichensatzLaden(s, SMSSIM_TEST_DATA "/phones/mini.bsd")));
+    s.Absaetze = true;
+    return s;
+}
+
+QImage lcdOf(Module1 s, std::int32_t picture) {
+    LcdImage lcd;
+    lcd.resize(displayPictureSize(s), s.Displaybreite, s.Displayhoehe);
+    s.Bildversatz = bildversatzFuer(picture, s.Bildhoehe);
+    DisplayZeichnen(s, kText, lcd);
+    return lcd.image();
+}
+
+// Every pixel of `got` in the block at `at` is the LcdImage pixel it enlarges.
+void expectPicture(const QImage& got, std::int32_t picture, int scale, QPoint at = {}) {
+    const QImage lcd = lcdOf(miniPhone(), picture);
+    int wrong = 0;
+    for (int y = 0; y < lcd.height() * scale; ++y)
+        for (int x = 0; x < lcd.width() * scale; ++x)
+            wrong += got.pixel(at + QPoint(x, y)) != lcd.pixel(x / scale, y / scale);
+    EXPECT_EQ(wrong, 0) << "picture " << picture << " at scale " << scale;
+}
+
+// Decoded with giflib: five frames, each the LcdImage of its picture, shown 1.23 s, looping.
+void expectGif(const std::string& path, int scale) {
+    int error = 0;
+    GifFileType* gif = DGifOpenFileName(path.c_str(), &error);
+    ASSERT_TRUE(gif && DGifSlurp(gif) == GIF_OK && gif->ImageCount == 5) << path;
+    const ExtensionBlock* loop = gif->SavedImages[0].ExtensionBlocks;
+    ASSERT_EQ(gif->SavedImages[0].ExtensionBlockCount, 3) << "loop and delay";
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(loop[0].Bytes), 11), "NETSCAPE2.0");
+    EXPECT_EQ(std::vector<int>(loop[1].Bytes, loop[1].Bytes + 3), (std::vector<int>{1, 0, 0}));
+    for (int i = 0; i < gif->ImageCount; ++i) {
+        const SavedImage& frame = gif->SavedImages[i];
+        const ColorMapObject* map =
+            frame.ImageDesc.ColorMap ? frame.ImageDesc.ColorMap : gif->SColorMap;
+        QImage image(frame.ImageDesc.Width, frame.ImageDesc.Height, QImage::Format_RGB32);
+        for (int p = 0; p < image.width() * image.height(); ++p) {
+            const GifColorType c = map->Colors[frame.RasterBits[p]];
+            image.setPixel(p % image.width(), p / image.width(), qRgb(c.Red, c.Green, c.Blue));
+        }
+        expectPicture(image, i + 1, scale);
+        GraphicsControlBlock control{};
+        DGifSavedExtensionToGCB(gif, i, &control);
+        EXPECT_EQ(control.DelayTime, 123) << "hundredths of a second";
+    }
+    DGifCloseFile(gif, &error);
+}
+
+using test::TempDir;
+
+class EveryPicture : public testing::TestWithParam<std::tuple<ExportKind, int>> {};
+
+TEST_P(EveryPicture, IsTheLcdImageOfThatPicture) {
+    const auto [kind, scale] = GetParam();
+    TempDir dir;
+    PictureFrames frames(miniPhone(), kText);
+    ASSERT_EQ(frames.count(), 5);
+    const std::string out = dir / (kind == ExportKind::PngFiles ? "neu/bilder" : "aus");
+    const ExportResult result = exportPictures(frames, {kind, scale, 1234, 2}, out);
+    ASSERT_TRUE(result.ok()) << (result.error ? result.error->text() : "cancelled");
+    const QSize picture = lcdOf(miniPhone(), 1).size();
+    if (kind == ExportKind::PngFiles) {
+        EXPECT_EQ(dir.contents().size(), 7u) << "two folders made, five files";
+        for (int n = 1; n <= 5; ++n)
+            expectPicture(QImage(QString::fromStdString(out + "/" + pictureFileName(n, 5))), n,
+                          scale);
+    } else if (kind == ExportKind::Gif) {
+        expectGif(out, scale);
+    } else {
+        const QImage sheet(QString::fromStdString(out));
+        EXPECT_EQ(sheet.size(), sheetSize(picture, 5, 2, scale));
+        for (int n = 1; n <= 5; ++n)
+            expectPicture(sheet, n, scale,
+                          QPoint(8 + (n - 1) % 2 * (picture.width() + 8),
+                                 8 + (n - 1) / 2 * (picture.height() + 8)) *
+                              scale);
+        EXPECT_EQ(sheet.pixel(sheet.width() - 1, sheet.height() - 1), kSheetGrey) << "empty cell";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Export, EveryPicture,
+                         testing::Combine(testing::Values(ExportKind::PngFiles, ExportKind::Gif,
+                                                          ExportKind::Sheet),
+                                          testing::Values(1, 3)));
+
+TEST(ContactSheet, SizeFollowsCountColumnsAndScale) {
+    const std::tuple<std::int32_t, int, int, QSize> rows[] = {
+        {1, 4, 1, {26, 21}},   {4, 4, 1, {80, 21}}, {5, 4, 1, {80, 34}},
+        {5, 2, 3, {132, 141}}, {3, 1, 2, {52, 94}}, {2, 9, 1, {44, 21}}};
+    for (const auto& [count, columns, scale, size] : rows)
+        EXPECT_EQ(sheetSize({10, 5}, count, columns, scale), size) << count << " " << columns;
+    EXPECT_THROW(sheetSize({84, 48}, 32767, 4, 8), SheetTooLarge);
+    EXPECT_EQ(pictureFileName(7, 999), "bild-007.png");
+    EXPECT_EQ(pictureFileName(7, 1000), "bild-0007.png");
+}
+
+// Fails the `nth` call of one step with an errno. Each step's failure of a single file is
+// tested with the message file; here the steps that several files and folders add.
+class FailingCalls : public FileSystemCalls {
+  public:
+    enum Step { Write, Rename, Mkdir, Count };
+    FailingCalls(Step step, int nth, int error) : step_(step), nth_(nth), error_(error) {}
+    ssize_t write(int fd, const void* d, std::size_t n) override {
+        return fails(Write) ? -1 : FileSystemCalls::write(fd, d, n);
+    }
+    int rename(const char* a, const char* b) override {
+        return fails(Rename) ? -1 : FileSystemCalls::rename(a, b);
+    }
+    int mkdir(const char* p, mode_t m) override {
+        return fails(Mkdir) ? -1 : FileSystemCalls::mkdir(p, m);
+    }
+
+  private:
+    bool fails(Step step) { return step == step_ && ++calls_[step] == nth_ && (errno = error_); }
+    Step step_;
+    int nth_;
+    int error_;
+    int calls_[Count]{};
+};
+
+// F::Count: no call fails, a folder stands where the file should go.
+TEST(ExportFailure, NamesTheFileAndLeavesEverythingAsItWas) {
+    using F = FailingCalls;
+    const std::tuple<ExportKind, F::Step, int, int, const char*, std::string> rows[] = {
+        {ExportKind::PngFiles, F::Rename, 4, EBUSY, "bilder/bild-003.png",
+         "Die Datei ist in Benutzung"},
+        {ExportKind::PngFiles, F::Write, 3, ENOSPC, "bilder/bild-003.png",
+         "Auf dem Datenträger ist kein Platz mehr"},
+        {ExportKind::PngFiles, F::Mkdir, 1, EACCES, "bilder", "Keine Berechtigung"},
+        {ExportKind::PngFiles, F::Count, 0, 0, "bilder/bild-004.png",
+         "Das ist ein Ordner, keine Datei"},
+        {ExportKind::Gif, F::Write, 1, EROFS, "aus", "Das Dateisystem ist schreibgeschützt"},
+        {ExportKind::Sheet, F::Count, 0, 0, "aus", "Das ist ein Ordner, keine Datei"}};
+    for (const auto& [kind, step, nth, error, where, reason] : rows) {
+        TempDir dir;
+        const std::string out = dir / (kind == ExportKind::PngFiles ? "bilder" : "aus");
+        if (step == F::Count)
+            fs::create_directories(dir / where);
+        else if (step == F::Rename) // an earlier export, which must survive
+            fs::create_directories(out), std::ofstream(out + "/bild-001.png") << "alt";
+        const auto before = dir.contents();
+        PictureFrames frames(miniPhone(), kText);
+        FailingCalls calls(step, nth, error);
+        const ExportResult result = exportPictures(frames, {kind, 2}, out, {}, calls);
+        ASSERT_TRUE(result.error) << where;
+        EXPECT_EQ(std::tuple(result.error->datei, result.error->grund, result.error->folder),
+                  std::tuple(dir / where, reason, step == F::Mkdir));
+        EXPECT_EQ(dir.contents(), before) << where;
+    }
+    for (ExportKind kind : {ExportKind::PngFiles, ExportKind::Gif, ExportKind::Sheet}) {
+        TempDir dir;
+        PictureFrames frames(miniPhone(), kText);
+        const auto cancelAtThree = [](std::int32_t done, std::int32_t) { return done < 3; };
+        EXPECT_TRUE(exportPictures(frames, {kind}, dir / "neu/aus", cancelAtThree).cancelled);
+        EXPECT_TRUE(dir.contents().empty()) << "cancelled";
+    }
+}
+
+} // namespace
