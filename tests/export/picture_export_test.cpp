@@ -2,6 +2,7 @@
 // picture; failures and cancels leave the folder as it was.
 
 #include "contact_sheet.h"
+#include "failing_calls.h"
 #include "phone_loader.h"
 #include "picture_export.h"
 #include "temp_dir.h"
@@ -72,6 +73,7 @@ void expectGif(const std::string& path, int scale) {
     DGifCloseFile(gif, &error);
 }
 
+using test::FailingCalls;
 using test::TempDir;
 
 class EveryPicture : public testing::TestWithParam<std::tuple<ExportKind, int>> {};
@@ -120,57 +122,35 @@ TEST(ContactSheet, SizeFollowsCountColumnsAndScale) {
     EXPECT_EQ(pictureFileName(7, 1000), "bild-0007.png");
 }
 
-// Fails the `nth` call of one step with an errno. Each step's failure of a single file is
-// tested with the message file; here the steps that several files and folders add.
-class FailingCalls : public FileSystemCalls {
-  public:
-    enum Step { Write, Rename, Mkdir, Count };
-    FailingCalls(Step step, int nth, int error) : step_(step), nth_(nth), error_(error) {}
-    ssize_t write(int fd, const void* d, std::size_t n) override {
-        return fails(Write) ? -1 : FileSystemCalls::write(fd, d, n);
-    }
-    int rename(const char* a, const char* b) override {
-        return fails(Rename) ? -1 : FileSystemCalls::rename(a, b);
-    }
-    int mkdir(const char* p, mode_t m) override {
-        return fails(Mkdir) ? -1 : FileSystemCalls::mkdir(p, m);
-    }
-
-  private:
-    bool fails(Step step) { return step == step_ && ++calls_[step] == nth_ && (errno = error_); }
-    Step step_;
-    int nth_;
-    int error_;
-    int calls_[Count]{};
-};
-
-// F::Count: no call fails, a folder stands where the file should go.
+// Step::None: no call fails, a folder stands where the file should go. Each step's
+// failure of a single file is tested with the message file; here the steps that several
+// files and folders add.
 TEST(ExportFailure, NamesTheFileAndLeavesEverythingAsItWas) {
-    using F = FailingCalls;
-    const std::tuple<ExportKind, F::Step, int, int, const char*, std::string> rows[] = {
-        {ExportKind::PngFiles, F::Rename, 4, EBUSY, "bilder/bild-003.png",
+    using Step = FailingCalls::Step;
+    const std::tuple<ExportKind, Step, int, int, const char*, std::string> rows[] = {
+        {ExportKind::PngFiles, Step::Rename, 4, EBUSY, "bilder/bild-003.png",
          "Die Datei ist in Benutzung"},
-        {ExportKind::PngFiles, F::Write, 3, ENOSPC, "bilder/bild-003.png",
+        {ExportKind::PngFiles, Step::Write, 3, ENOSPC, "bilder/bild-003.png",
          "Auf dem Datenträger ist kein Platz mehr"},
-        {ExportKind::PngFiles, F::Mkdir, 1, EACCES, "bilder", "Keine Berechtigung"},
-        {ExportKind::PngFiles, F::Count, 0, 0, "bilder/bild-004.png",
+        {ExportKind::PngFiles, Step::Mkdir, 1, EACCES, "bilder", "Keine Berechtigung"},
+        {ExportKind::PngFiles, Step::None, 0, 0, "bilder/bild-004.png",
          "Das ist ein Ordner, keine Datei"},
-        {ExportKind::Gif, F::Write, 1, EROFS, "aus", "Das Dateisystem ist schreibgeschützt"},
-        {ExportKind::Sheet, F::Count, 0, 0, "aus", "Das ist ein Ordner, keine Datei"}};
+        {ExportKind::Gif, Step::Write, 1, EROFS, "aus", "Das Dateisystem ist schreibgeschützt"},
+        {ExportKind::Sheet, Step::None, 0, 0, "aus", "Das ist ein Ordner, keine Datei"}};
     for (const auto& [kind, step, nth, error, where, reason] : rows) {
         TempDir dir;
         const std::string out = dir / (kind == ExportKind::PngFiles ? "bilder" : "aus");
-        if (step == F::Count)
+        if (step == Step::None)
             fs::create_directories(dir / where);
-        else if (step == F::Rename) // an earlier export, which must survive
+        else if (step == Step::Rename) // an earlier export, which must survive
             fs::create_directories(out), std::ofstream(out + "/bild-001.png") << "alt";
         const auto before = dir.contents();
         PictureFrames frames(miniPhone(), kText);
-        FailingCalls calls(step, nth, error);
+        FailingCalls calls(step, error, nth);
         const ExportResult result = exportPictures(frames, {kind, 2}, out, {}, calls);
         ASSERT_TRUE(result.error) << where;
         EXPECT_EQ(std::tuple(result.error->datei, result.error->grund, result.error->folder),
-                  std::tuple(dir / where, reason, step == F::Mkdir));
+                  std::tuple(dir / where, reason, step == Step::Mkdir));
         EXPECT_EQ(dir.contents(), before) << where;
     }
     for (ExportKind kind : {ExportKind::PngFiles, ExportKind::Gif, ExportKind::Sheet}) {

@@ -1,9 +1,10 @@
 #pragma once
-// A save whose file system fails one step with an errno, for the message file and the
-// save dialog. A write fails after 7 bytes went through, so the temporary file is left
-// half written. Records where the temporary file was made.
+// A file system that fails the `nth` call of one step with an errno, for the message
+// file, the save dialog and the picture export. From the nth write on, 7 more bytes go
+// through and then every write fails, so a file is left half written. Records where
+// the last file was opened.
 
-#include "message_file.h"
+#include "file_batch.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -13,8 +14,8 @@ namespace smssim::test {
 
 class FailingCalls : public FileSystemCalls {
   public:
-    enum class Step { None, Write, WriteNothing, Fsync, Close, Rename, Open };
-    FailingCalls(Step step, int error) : step_(step), error_(error) {}
+    enum class Step { None, Open, Write, WriteNothing, Fsync, Close, Rename, Mkdir };
+    FailingCalls(Step step, int error, int nth = 1) : step_(step), error_(error), nth_(nth) {}
 
     int open(const char* path, int flags, mode_t mode) override {
         opened = path;
@@ -23,10 +24,10 @@ class FailingCalls : public FileSystemCalls {
     ssize_t write(int fd, const void* data, std::size_t size) override {
         if (step_ == Step::WriteNothing)
             return errno = 0, 0;
-        if (step_ != Step::Write)
+        if (step_ != Step::Write || ++calls_ < nth_)
             return FileSystemCalls::write(fd, data, size);
-        if (fails(Step::Write) && budget_ == 0)
-            return -1;
+        if (budget_ == 0)
+            return errno = error_, -1;
         size = std::min(size, budget_);
         budget_ -= size;
         return FileSystemCalls::write(fd, data, size);
@@ -39,13 +40,18 @@ class FailingCalls : public FileSystemCalls {
     int rename(const char* from, const char* to) override {
         return fails(Step::Rename) ? -1 : FileSystemCalls::rename(from, to);
     }
+    int mkdir(const char* path, mode_t mode) override {
+        return fails(Step::Mkdir) ? -1 : FileSystemCalls::mkdir(path, mode);
+    }
 
     std::string opened;
 
   private:
-    bool fails(Step step) { return step_ == step && (errno = error_, true); }
+    bool fails(Step step) { return step_ == step && ++calls_ == nth_ && (errno = error_, true); }
     Step step_;
     int error_;
+    int nth_;
+    int calls_ = 0;
     std::size_t budget_ = 7;
 };
 
