@@ -2,14 +2,13 @@
 // a user can type, distinguishably and on one baseline, and fits its lines on its display.
 
 #include "phone_loader.h"
+#include "temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -66,8 +65,7 @@ TEST(ShippedPhones, LoadDrawEveryCharacterAndFitTheirDisplays) {
             continue;
         ++phones;
         SCOPED_TRACE(entry.path().string());
-        std::ifstream in(entry.path(), std::ios::binary);
-        const std::string data{std::istreambuf_iterator<char>(in), {}};
+        const std::string data = smssim::test::bytesOf(entry.path());
         EXPECT_NE(data.find("\r\nAbs\xE4tze: "), std::string::npos) << "Windows-1252";
         EXPECT_EQ(data.find("\r\n\r\n"), std::string::npos) << "blank line";
         EXPECT_EQ(std::count(data.begin(), data.end(), '\n'),

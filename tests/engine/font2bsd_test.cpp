@@ -5,6 +5,7 @@
 #include "dot_recorder.h"
 #include "font2bsd_cli.h"
 #include "phone_loader.h"
+#include "temp_dir.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -21,19 +22,14 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace smssim;
+using test::bytesOf;
 
 const std::string kFonts = SMSSIM_TEST_DATA "/fonts/";
-const fs::path kTemp =
-    fs::temp_directory_path() / ("smssim-font2bsd-" + std::to_string(::getpid()));
-
-struct RemoveTemp : testing::Environment {
-    void TearDown() override { fs::remove_all(kTemp); }
-};
-const auto* const kRemoveTemp = testing::AddGlobalTestEnvironment(new RemoveTemp);
+const smssim::test::TempDir kTempDir;
+const fs::path& kTemp = kTempDir.path();
 
 // As the program's main() does.
 int run(std::vector<std::string> args, std::string& err) {
-    fs::create_directories(kTemp);
     std::ostringstream stream;
     auto parsed = parseFont2bsdArguments(args);
     auto* arguments = std::get_if<Font2bsdArguments>(&parsed);
@@ -41,11 +37,6 @@ int run(std::vector<std::string> args, std::string& err) {
                                  : (stream << std::get<std::string>(parsed), 2);
     err = stream.str();
     return status;
-}
-
-std::string bytesOf(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 struct Case {

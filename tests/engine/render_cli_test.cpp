@@ -1,4 +1,5 @@
 #include "render_cli.h"
+#include "temp_dir.h"
 
 #include <QImage>
 #include <cstdlib>
@@ -29,13 +30,6 @@ CliRun run(const std::vector<std::string>& args) {
         return {kExitUsage, "", *usage};
     const int status = runRender(std::get<RenderOptions>(parsed), "", out, err);
     return {status, out.str(), err.str()};
-}
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 } // namespace
@@ -70,7 +64,7 @@ TEST(RenderCli, WritesTheGoldenOutputs) {
         const std::string path = kData + "/golden/" + name + ".txt";
         if (std::getenv("SMSSIM_UPDATE_GOLDEN"))
             std::ofstream(path, std::ios::binary) << r.out;
-        EXPECT_EQ(r.out, readFile(path)) << name;
+        EXPECT_EQ(r.out, test::bytesOf(path)) << name;
     }
 }
 
@@ -130,8 +124,8 @@ TEST(RenderCli, RefusesUnusableFilesAndTextsWithStatusOne) {
 
 // The pictures themselves are checked where they are made (picture_export_test).
 TEST(RenderCli, ExportsEveryPictureIntoOut) {
-    std::string dir = testing::TempDir() + "render-cli-XXXXXX";
-    ASSERT_TRUE(::mkdtemp(dir.data()));
+    const test::TempDir temp;
+    const std::string dir = temp.path().string();
     // Three pictures of 74 x 34 pixels (DrawsThePngAsTheWindowDoes).
     const std::tuple<std::vector<std::string>, std::string, QSize> rows[] = {
         {{"gif", "--scale", "2", "--out", dir + "/a.gif"}, "/a.gif", {148, 68}},
@@ -153,7 +147,6 @@ TEST(RenderCli, ExportsEveryPictureIntoOut) {
     parsed.outputIsTerminal = true;
     std::ostringstream out, err;
     EXPECT_EQ(runRender(parsed, "", out, err), kExitUsage) << "no picture to a terminal";
-    std::filesystem::remove_all(dir);
 }
 
 TEST(RenderCli, DrawsThePngAsTheWindowDoes) {

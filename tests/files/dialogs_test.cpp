@@ -12,19 +12,18 @@
 #include "form3.h"
 #include "message_file.h"
 #include "scripted_message_boxes.h"
+#include "temp_dir.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <cerrno>
+#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
-#include <map>
 #include <unistd.h>
 
 using namespace smssim;
@@ -83,8 +82,7 @@ TEST(DialogPaths, SaveAppendsTheExtensionUnlessTheLastFourCharactersAreItOpenAdd
 class DialogTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(tmp.isValid());
-        root = QDir(tmp.path()).canonicalPath();
+        root = QString::fromStdString(std::filesystem::canonical(tmp.path()).string());
         dir = root + "/Daten";
         for (const char* sub : {"Daten/Unterordner", "Daten/Ordner.n51", "Anderer"})
             ASSERT_TRUE(QDir(root).mkpath(sub));
@@ -107,7 +105,7 @@ class DialogTest : public ::testing::Test {
         EXPECT_EQ(boxes.asked[i].icon, icon);
     }
 
-    QTemporaryDir tmp;
+    test::TempDir tmp;
     QString root, dir;
     Module1 state;
     ScriptedMessageBoxes boxes;
@@ -246,18 +244,6 @@ TEST_F(DialogTest, AClickOnAFileNamesItAndADoubleClickSavesOverIt) {
     EXPECT_EQ(form.result(), QDialog::Accepted);
 }
 
-// Every file under `folder`, hidden ones included, with its bytes.
-std::map<QString, QByteArray> filesUnder(const QString& folder) {
-    std::map<QString, QByteArray> files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        files[path] = slurp(path);
-    }
-    return files;
-}
-
 TEST_F(DialogTest, ARefusedSaveSaysWhyNamingTheFileKeepsTheDialogAndChangesNothing) {
     // Only the file protects itself: the folders are open to everyone.
     ASSERT_TRUE(QFile::setPermissions(root, QFileDevice::Permissions(0x7777)));
@@ -283,7 +269,7 @@ TEST_F(DialogTest, ARefusedSaveSaysWhyNamingTheFileKeepsTheDialogAndChangesNothi
             ASSERT_TRUE(QDir(dir).removeRecursively())
                 << "the folder goes while the dialog is open";
         }
-        const auto before = filesUnder(root);
+        const auto before = tmp.contents();
         auto* name = control<QLineEdit>(form, "Text1");
         name->setText(typed);
         boxes.asked.clear();
@@ -303,7 +289,7 @@ TEST_F(DialogTest, ARefusedSaveSaysWhyNamingTheFileKeepsTheDialogAndChangesNothi
         EXPECT_TRUE(form.isVisible());
         EXPECT_NE(form.result(), QDialog::Accepted);
         EXPECT_EQ(name->text(), typed);
-        EXPECT_EQ(filesUnder(root), before) << "a file was changed, made or left behind";
+        EXPECT_EQ(tmp.contents(), before) << "a file was changed, made or left behind";
     }
 }
 

@@ -22,13 +22,7 @@ namespace {
 
 const std::string kData = SMSSIM_TEST_DATA;
 
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
+using test::bytesOf;
 using test::TempDir;
 
 std::string readText(const std::string& path) {
@@ -44,14 +38,14 @@ TEST(MessageFile, GoldenFilesAreWrittenByteForByteAndReadBack) {
     for (const auto& [text, file] : golden) {
         TempDir dir;
         const auto target = dir.path() / "out.n51";
-        const std::string expected = slurp(kData + "/messages/" + file);
+        const std::string expected = bytesOf(kData + "/messages/" + file);
         ASSERT_FALSE(NachrichtSchreiben(target.string(), text));
-        EXPECT_EQ(slurp(target), expected) << file;
+        EXPECT_EQ(bytesOf(target), expected) << file;
         EXPECT_EQ(readText(kData + "/messages/" + file), text) << file;
         EXPECT_EQ(dir.contents().size(), 1u) << "a temporary file is left";
     }
     EXPECT_EQ(messageFileBytes("Hallo"), "111\r\n108\r\n108\r\n97\r\n72\r\n");
-    EXPECT_EQ(slurp(kData + "/messages/Leer.n51").size(), 0u);
+    EXPECT_EQ(bytesOf(kData + "/messages/Leer.n51").size(), 0u);
 
     std::string all;
     for (int c = 0; c < 256; ++c)
@@ -59,7 +53,7 @@ TEST(MessageFile, GoldenFilesAreWrittenByteForByteAndReadBack) {
     TempDir dir;
     const auto target = (dir.path() / "all.n51").string();
     ASSERT_FALSE(NachrichtSchreiben(target, all));
-    EXPECT_EQ(slurp(target).substr(0, 5), "255\r\n");
+    EXPECT_EQ(bytesOf(target).substr(0, 5), "255\r\n");
     EXPECT_EQ(readText(target), all);
 }
 
@@ -166,7 +160,7 @@ TEST(MessageFile, OverwriteKeepsPermissionsWritesThroughLinksAndReplacesAllConte
 
     ASSERT_FALSE(NachrichtSchreiben(link.string(), "Hallo"));
     EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(slurp(target), messageFileBytes("Hallo"));
+    EXPECT_EQ(bytesOf(target), messageFileBytes("Hallo"));
     EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }

@@ -5,6 +5,7 @@
 #include "message_file.h"
 #include "phone_loader.h"
 #include "same_state.h"
+#include "temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -53,14 +54,10 @@ std::string file(const std::string& d, const std::string& data, mode_t mode = 06
 
 class TempFolder : public ::testing::Test {
   protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "smssim-hardening-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-        ::chmod(dir_.c_str(), 0755); // an unprivileged reader must get as far as the file
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    std::string dir_;
+    // An unprivileged reader must get as far as the file.
+    void SetUp() override { ::chmod(dir_.c_str(), 0755); }
+    test::TempDir temp_;
+    std::string dir_ = temp_.path().string();
 };
 
 enum class Kind { Phone, Message };

@@ -1,5 +1,6 @@
 #pragma once
-// A fresh folder under the system's temporary folder, removed with all it holds.
+// A fresh folder under the system's temporary folder, removed with all it holds, and the
+// bytes of a file.
 
 #include <cstdlib>
 #include <filesystem>
@@ -9,6 +10,13 @@
 #include <string>
 
 namespace smssim::test {
+
+// The whole file, or nothing when it cannot be read.
+inline std::string bytesOf(const std::filesystem::path& path) {
+    std::ostringstream bytes;
+    bytes << std::ifstream(path, std::ios::binary).rdbuf();
+    return bytes.str();
+}
 
 class TempDir {
   public:
@@ -22,12 +30,9 @@ class TempDir {
     // Every file and folder below by relative path, with the bytes of each file.
     std::map<std::string, std::string> contents() const {
         std::map<std::string, std::string> out;
-        for (const auto& e : std::filesystem::recursive_directory_iterator(path_)) {
-            std::ostringstream bytes;
-            if (e.is_regular_file())
-                bytes << std::ifstream(e.path(), std::ios::binary).rdbuf();
-            out[std::filesystem::relative(e.path(), path_).string()] = bytes.str();
-        }
+        for (const auto& e : std::filesystem::recursive_directory_iterator(path_))
+            out[std::filesystem::relative(e.path(), path_).string()] =
+                e.is_regular_file() ? bytesOf(e.path()) : "";
         return out;
     }
 
