@@ -53,10 +53,11 @@ void Form1::BilderExportieren_Click() {
         boxes_.ask(this, QString::fromStdString(result.error->text()), QStringLiteral("Achtung"),
                    MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Exclamation);
     else if (!result.cancelled)
-        statusBar()->showMessage(QStringLiteral("%1 Bilder exportiert: %2")
-                                     .arg(frames.count())
-                                     .arg(QString::fromStdString(choice->path)),
-                                 10000);
+        statusBar()->showMessage(
+            (frames.count() == 1 ? QStringLiteral("1 Bild")
+                                 : QStringLiteral("%1 Bilder").arg(frames.count())) +
+                QStringLiteral(" exportiert: ") + QString::fromStdString(choice->path),
+            10000);
 }
 
 void Form1::BildKopieren_Click() {

@@ -328,6 +328,7 @@ TEST_F(Form1Test, ExportAndCopyFromTheMenu) {
                                     "Übersicht (*.png)"}));
     const QImage second(typed + QStringLiteral("/bild-002.png"));
     EXPECT_EQ(second, enlarged(shown, 2));
+    EXPECT_EQ(form->statusBar()->currentMessage(), "2 Bilder exportiert: " + typed);
     EXPECT_EQ(std::tuple(bild1(), form->text6()), std::tuple(shown, QStringLiteral("2")));
 
     form->setExportChooser([&] {
