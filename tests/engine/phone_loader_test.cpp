@@ -120,8 +120,9 @@ TEST(PhoneLoader, ReadsTheHeaderAndTheSwitchesNeedTheirExactText) {
 
 TEST(PhoneLoader, ASecondPhoneEmptiesCodesItDoesNotDefineButCodeZero) {
     Module1 s;
-    load(s, phone({"0", ":#", "65", ":#"}));
-    ASSERT_EQ(s.Zeichen[65].Breite, 2);
+    // Row 10 is emptied too.
+    load(s, phone({"0", ":#", "65", ":#", ":", ":", ":", ":", ":", ":", ":", ":", ":________#"}));
+    ASSERT_EQ(setPixels(s.Zeichen[65]), (Pixels{{1, 1}, {10, 9}}));
     load(s, phone({"66", ":#"}));
     EXPECT_EQ(s.Zeichen[65].Breite, 0);
     EXPECT_EQ(s.Zeichen[65].Hoehe, 0);

@@ -107,10 +107,10 @@ TEST(Renderer, EmptyMessagesLinesOutsideThePictureAndFarPictures) {
     DisplayZeichnen(s, "A AAAAAAA", dots);
     EXPECT_EQ(dots.dots.size(), 36u) << "the sixth A lands below the picture and is not drawn";
 
-    // A row field without ":" continues the row: its first pixel lies in column 0,
-    // which is never drawn.
+    // Row 0 (a row before the first ":") and column 0 (a row without ":") are never drawn.
     ASSERT_TRUE(std::holds_alternative<PhoneLists>(ZeichensatzLadenAusDaten(
-        s, "X\r\n20\r\n8\r\n.x\r\n0\r\n10\r\n24\r\n4\r\nNein\r\nNein\r\n65\r\n:_#\r\n#\r\n", "x")));
+        s, "X\r\n20\r\n8\r\n.x\r\n0\r\n10\r\n24\r\n4\r\nNein\r\nNein\r\n65\r\n_#\r\n:_#\r\n#\r\n",
+        "x")));
     DisplayZeichnen(s, "A", dots);
     EXPECT_EQ(dots.dots, (std::vector<Dot>{{2, 1}}));
     loadMini(s, {});
@@ -139,6 +139,7 @@ TEST(Renderer, CountersAndTheDisplayTest) {
     Module1 s;
     loadMini(s, {});
     DotRecorder surface;
+    DisplayZeichnen(s, "A", surface); // leaves the pen two dots wide
     Bildtest(s, surface);
     ASSERT_EQ(surface.lines.size(), 21u * 9u);
     const DrawnLine& first = surface.lines.front();

@@ -108,7 +108,7 @@ TEST_F(FileCommandsTest, OpenPreviewsEachClickedFileAndTakesTheChosenOne) {
             else
                 press(dialog, row.end == 'c' ? "Command2" : "Command1");
         });
-        form->Öffnen_Click();
+        form->findChild<QAction*>("Öffnen")->trigger(); // the menu entry
         EXPECT_EQ(previews, row.previews);
         expectPictureOneOf(row.result);
         EXPECT_EQ(form->Text1(row.end == 'p' ? 1 : 0).text(), row.result);
@@ -145,7 +145,7 @@ TEST_F(FileCommandsTest, LoadingAPhoneReturnsToPictureOne) {
             EXPECT_EQ(form->messageText(), "Vorher") << "no preview of phone definitions";
             press(dialog, "Command1");
         });
-        form->Zeichensatz_Click();
+        form->findChild<QAction*>("Zeichensatz")->trigger();
         EXPECT_EQ(state.Telefonname, phone);
         expectPictureOneOf("Vorher");
         EXPECT_EQ(boxes.asked.size(), file && phone[0] == 'G' ? 1u : 0u) << "refused: named";
@@ -161,7 +161,7 @@ TEST_F(FileCommandsTest, SaveWritesTheCurrentMessage) {
         dialog.findChild<QLineEdit*>("Text1")->setText("Gruss");
         press(dialog, "Command1");
     });
-    form->Speichern_Click();
+    form->findChild<QAction*>("Speichern")->trigger();
     ASSERT_EQ(boxes.asked.size(), 1u);
     EXPECT_EQ(boxes.asked[0].text, "In Datei " + dir + "/Gruss.gui speichern?");
     const MessageReadResult read = NachrichtLesen((dir + "/Gruss.gui").toStdString());

@@ -92,6 +92,8 @@ TEST(MessageFile, ReadsWhatOtherProgramsWriteAndRefusesTheRestWithLineAndReason)
         {"\t72\r\n \t 111\r\n", "oH"}, // tabs are blanks too
         {"7\t2\r\n", refused + "Zeile 1: „7␉2“ ist kein Zeichencode."},
         {"72\r\n\"72\r\n", refused + "Zeile 2: Das Anführungszeichen wird nicht geschlossen."},
+        {"1" + std::string(39, '0') + "\r\n",
+         refused + "Zeile 1: 1" + std::string(39, '0') + " liegt nicht zwischen 0 und 255."},
         {"1" + std::string(50, '0') + "\r\n",
          refused + "Zeile 1: 1" + std::string(39, '0') + "… liegt nicht zwischen 0 und 255."},
         {std::string(50, 'x') + "\r\n",
