@@ -12,11 +12,8 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <sstream>
-#include <unistd.h>
 
 namespace {
 

@@ -3,7 +3,6 @@
 
 #include <QImage>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>

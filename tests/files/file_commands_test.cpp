@@ -181,9 +181,9 @@ TEST_F(FileCommandsTest, EveryDialogOpensOnScreenAndLeavesTheDisplayInView) {
         const QRect window({}, form->size().grownBy(frame));
         const QRect display(form->Bild1().mapTo(form.get(), QPoint(frame.left(), frame.top())),
                             form->Bild1().size());
-        for (const QRect screen : {QRect(0, 0, 1280, 1024), QRect(1280, 0, 1024, 768)}) {
+        for (const QRect screen : {QRect(0, 0, 1280, 1024), QRect(1280, 0, 1024, 768)})
             for (const QPoint at : {screen.center() - window.center(), screen.topLeft(),
-                                    screen.bottomRight() - window.bottomRight()}) {
+                                    screen.bottomRight() - window.bottomRight()})
                 for (const QDialog* dialog :
                      std::initializer_list<QDialog*>{&save, &open, &animation}) {
                     SCOPED_TRACE(std::string(phone) + " " + dialog->objectName().toStdString());
@@ -194,8 +194,6 @@ TEST_F(FileCommandsTest, EveryDialogOpensOnScreenAndLeavesTheDisplayInView) {
                     EXPECT_TRUE(screen.contains(placed));
                     EXPECT_FALSE(placed.intersects(display.translated(at)));
                 }
-            }
-        }
     }
 }
 

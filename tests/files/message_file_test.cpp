@@ -6,14 +6,10 @@
 #include "table_file.h"
 #include "temp_dir.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
-#include <unistd.h>
-#include <vector>
 
 namespace fs = std::filesystem;
 using namespace smssim;
