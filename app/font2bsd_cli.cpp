@@ -1,26 +1,16 @@
 #include "font2bsd_cli.h"
 
+#include "command_line.h"
 #include "cp1252.h"
 #include "numbers.h"
 #include "phone_loader.h"
 
-#include <QCommandLineParser>
 #include <QRegularExpression>
 #include <cmath>
 
 namespace smssim {
 
 namespace {
-
-// Arguments travel through Qt as Latin-1, one character per byte, so that a file name
-// that is no valid UTF-8 comes back unchanged.
-QString fromBytes(const std::string& bytes) {
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
-std::string toBytes(const QString& text) {
-    return text.toLatin1().toStdString();
-}
 
 std::optional<std::string> setCount(int& into, const std::string& option, const std::string& text,
                                     int maximum) {
@@ -67,10 +57,6 @@ std::optional<std::string> setExtension(FontPhoneOptions& o, const std::string& 
         return "--extension needs a dot and letters or digits, as .n51, not '" + text + "'";
     o.extension = text;
     return std::nullopt;
-}
-
-QCommandLineOption valueOption(const char* name, const char* valueName) {
-    return {QString::fromLatin1(name), QString(), QString::fromLatin1(valueName)};
 }
 
 using Setter = std::optional<std::string> (*)(FontPhoneOptions&, const std::string&);
@@ -122,11 +108,8 @@ parseFont2bsdArguments(const std::vector<std::string>& args) {
                        valueOption("line-width", "N"), valueOption("picture-height", "N"),
                        valueOption("pitch", "N"), valueOption("colour", "RRGGBB"),
                        valueOption("extension", "EXT"), valueOption("pixel-size", "N")});
-    QStringList arguments{QStringLiteral("smssim-font2bsd")};
-    for (const std::string& a : args)
-        arguments << fromBytes(a);
-    if (!parser.parse(arguments))
-        return toBytes(parser.errorText());
+    if (auto error = parseArguments(parser, "smssim-font2bsd", args))
+        return *error;
     Font2bsdArguments result;
     if (parser.isSet(help)) {
         result.help = true;
@@ -147,6 +130,20 @@ parseFont2bsdArguments(const std::vector<std::string>& args) {
     if (auto e = setValues(o, parser))
         return *e;
     return result;
+}
+
+int runFont2bsd(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    auto parsed = parseFont2bsdArguments(args);
+    if (auto* error = std::get_if<std::string>(&parsed)) {
+        err << "smssim-font2bsd: " << *error << '\n' << font2bsdUsage();
+        return static_cast<int>(FontExit::Usage);
+    }
+    const auto& arguments = std::get<Font2bsdArguments>(parsed);
+    if (arguments.help) {
+        out << font2bsdUsage();
+        return 0;
+    }
+    return static_cast<int>(makePhoneFromFont(arguments.options, err));
 }
 
 } // namespace smssim

@@ -3,6 +3,7 @@
 
 #include "font_phone.h"
 
+#include <ostream>
 #include <string>
 #include <variant>
 #include <vector>
@@ -20,5 +21,9 @@ std::variant<Font2bsdArguments, std::string>
 parseFont2bsdArguments(const std::vector<std::string>& args);
 
 std::string font2bsdUsage();
+
+// The whole program: the usage on `out` for --help, otherwise the phone made, with
+// problems and usage errors on `err`; the exit status.
+int runFont2bsd(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 } // namespace smssim

@@ -1,5 +1,6 @@
 #include "render_cli.h"
 
+#include "command_line.h"
 #include "cp1252.h"
 #include "default_phone.h"
 #include "dot_recorder.h"
@@ -11,7 +12,6 @@
 #include "renderer.h"
 #include "sms_check.h"
 
-#include <QCommandLineParser>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -25,16 +25,6 @@ namespace smssim {
 namespace {
 
 using Args = std::vector<std::string>;
-
-// Arguments travel through Qt as Latin-1, one character per byte, so that a file name or
-// text that is no valid UTF-8 comes back unchanged; option names are ASCII either way.
-QString fromBytes(const std::string& bytes) {
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
-std::string toBytes(const QString& text) {
-    return text.toLatin1().toStdString();
-}
 
 std::optional<std::string> setFormat(RenderOptions& o, const std::string& name) {
     if (name == "dots")
@@ -73,10 +63,6 @@ std::optional<std::string> setBoundedNumber(double& into, const std::string& opt
         return option + " needs a whole number from " + numberToText(minimum) + " to " +
                numberToText(maximum) + ", not '" + text + "'";
     return std::nullopt;
-}
-
-QCommandLineOption valueOption(const char* name, const char* valueName) {
-    return {QString::fromLatin1(name), QString(), QString::fromLatin1(valueName)};
 }
 
 // Which of the three message options was given, with its value; exactly one may be.
@@ -342,11 +328,8 @@ std::variant<RenderOptions, std::string> parseRenderArguments(const Args& args) 
          valueOption("format", "FORMAT"), valueOption("out", "FILE"), valueOption("max-parts", "N"),
          QCommandLineOption(QStringLiteral("all-pictures")), valueOption("scale", "N"),
          valueOption("delay", "MS"), valueOption("columns", "N")});
-    QStringList arguments{QStringLiteral("smssim-render")};
-    for (const std::string& a : args)
-        arguments << fromBytes(a);
-    if (!parser.parse(arguments))
-        return toBytes(parser.errorText());
+    if (auto error = parseArguments(parser, "smssim-render", args))
+        return *error;
     RenderOptions o;
     if (parser.isSet(help)) {
         o.help = true;

@@ -25,14 +25,10 @@ const std::string kFonts = SMSSIM_TEST_DATA "/fonts/";
 const smssim::test::TempDir kTempDir;
 const fs::path& kTemp = kTempDir.path();
 
-// As the program's main() does.
-int run(std::vector<std::string> args, std::string& err) {
-    std::ostringstream stream;
-    auto parsed = parseFont2bsdArguments(args);
-    auto* arguments = std::get_if<Font2bsdArguments>(&parsed);
-    const int status = arguments ? static_cast<int>(makePhoneFromFont(arguments->options, stream))
-                                 : (stream << std::get<std::string>(parsed), 2);
-    err = stream.str();
+int run(const std::vector<std::string>& args, std::string& err) {
+    std::ostringstream out, errors;
+    const int status = runFont2bsd(args, out, errors);
+    err = errors.str();
     return status;
 }
 
