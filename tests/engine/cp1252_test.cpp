@@ -4,16 +4,14 @@
 
 using namespace smssim;
 
-TEST(Cp1252, EveryByteRoundTripsThroughUtf8) {
+TEST(Cp1252, EveryByteRoundTripsThroughUtf8AndMapsTheC1Range) {
     std::string all;
     for (int c = 0; c < 256; ++c)
         all += static_cast<char>(c);
     const auto back = utf8ToCp1252(cp1252ToUtf8(all));
     ASSERT_TRUE(back);
     EXPECT_EQ(*back, all);
-}
-
-TEST(Cp1252, MapsTheWindowsCharactersOfTheC1Range) {
+    // The Windows characters of the C1 range.
     EXPECT_EQ(cp1252ToUnicode(0x80), U'€');
     EXPECT_EQ(cp1252ToUnicode(0x84), U'„');
     EXPECT_EQ(cp1252ToUnicode(0x93), U'“');

@@ -4,7 +4,7 @@
 
 using namespace smssim;
 
-TEST(ParseNumber, AcceptsDecimalNumbersOnly) {
+TEST(Numbers, ParseDecimalOnlyRoundHalfToEvenInRange) {
     EXPECT_EQ(parseNumber("160"), 160);
     EXPECT_EQ(parseNumber("-3"), -3);
     EXPECT_EQ(parseNumber("+7"), 7);
@@ -15,9 +15,7 @@ TEST(ParseNumber, AcceptsDecimalNumbersOnly) {
     for (const char* bad :
          {"", " 1", "1 ", "abc", "1,5", "inf", "nan", "0x41", "1e", "-", ".", "12abc", "1e999"})
         EXPECT_FALSE(parseNumber(bad)) << bad;
-}
-
-TEST(WholeNumbers, RoundHalfToEvenAndCheckTheRange) {
+    // Whole numbers round half to even and check their range.
     EXPECT_EQ(toInteger(0.5), 0);
     EXPECT_EQ(toInteger(1.5), 2);
     EXPECT_EQ(toInteger(2.5), 2);
