@@ -66,7 +66,11 @@ LayoutEnd layOut(const Module1& s, std::string_view text, float posY, Sink& sink
             posX = 0;
         }
         if (s.Zeilensprung && ch == kSpace) {
-            const std::int64_t word = wordWidth(s, text, i) + 3;
+            // The word and the space before it: at least 3, so phones whose space is
+            // narrower wrap where they always have, and a wider space is counted whole so
+            // that a word that fits is never cut by the glyph test.
+            const std::int64_t word =
+                wordWidth(s, text, i) + std::max<std::int64_t>(3, s.Zeichen[kSpace].Breite);
             if (static_cast<double>(posX + word) > s.Zeilenbreite) {
                 newLine();
                 // The space is laid out before the left edge so the word starts at 0.

@@ -9,6 +9,7 @@
 #include "phone_loader.h"
 #include "renderer.h"
 
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -33,6 +34,7 @@ void loadMini(Module1& s, const std::vector<std::pair<int, std::string>>& header
 
 constexpr int kPitchLine = 7;
 constexpr int kWordWrapLine = 9;
+constexpr int kSpaceRowLine = 11;
 constexpr std::size_t kLast = SIZE_MAX;
 const std::pair<int, std::string> kNoWrap{kWordWrapLine, "Zeilensprung: Nein"};
 
@@ -77,6 +79,19 @@ INSTANTIATE_TEST_SUITE_P(
         // ... 12 + 4 + 2 + 3 = 21 does not; the space is laid out left of the line.
         LayoutCase{"WordThatDoesNotFit", "AAA A.", 18, {1, 6}, 1},
         LayoutCase{"WrappedSpaceLeftOfTheEdge", "AAA AAA", 18, {1, 6}, 1},
+        // A space wider than 3 counts whole: 12 + 4 + 3 + 2 = 21 would cut "C.".
+        LayoutCase{
+            "WideSpaceMovesTheWord", "AAA C.", 18, {1, 5}, 1, false, {{kSpaceRowLine, ":___"}}},
+        LayoutCase{"WideSpaceLongWordStillCut",
+                   "A AAAAAAA",
+                   30,
+                   {17, 6},
+                   2,
+                   false,
+                   {{kSpaceRowLine, ":___"}}},
+        // A narrower one still counts 3: 12 + 6 + 3 = 21 wraps, as on the phone.
+        LayoutCase{
+            "NarrowSpaceCountsThree", "AAA A.", 18, {1, 6}, 1, false, {{kSpaceRowLine, ":_"}}},
         LayoutCase{"LfDoesNotEndTheWord", "AAA A\nA", 18, {1, 6}, 1},
         LayoutCase{"CrEndsTheWord", "AAA A\rA", 18, {16, 2}, 1},
         // A word wider than the line is broken glyph by glyph.
@@ -94,6 +109,50 @@ INSTANTIATE_TEST_SUITE_P(
         LayoutCase{"HalfToEvenRow6", "B\r\nB", 9, {1, 6}, 1, true, {{kPitchLine, "2.5"}}},
         LayoutCase{"NoGlyphNoRoom", "AZA", 6, {5, 2}, 1}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Lines as the layout makes them, one string of codes each.
+struct LineTexts : LayoutObserver {
+    std::vector<std::string> lines{""};
+    void lineBreak() override { lines.emplace_back(); }
+    void glyph(std::uint8_t code, std::int64_t) override { lines.back() += char(code); }
+};
+
+// On every shipped phone, word wrap cuts no word that fits on a line, whatever its space.
+TEST(Renderer, WordWrapCutsOnlyWordsWiderThanTheLine) {
+    const char* words[] = {
+        "Der",     "Eintritt", "kostet",    "12",     "\x80",
+        "Samstag", "um",       "W\xFCrfel", "gibt's", "Donaudampfschifffahrtsgesellschaft",
+        "ja!"};
+    unsigned seed = 1;
+    std::string text;
+    for (int i = 0; i < 600; ++i) {
+        seed = seed * 1103515245 + 12345;
+        text += std::string(i ? " " : "") + words[(seed >> 16) % std::size(words)];
+    }
+    for (const auto& entry : std::filesystem::directory_iterator(SMSSIM_PHONES_DIR)) {
+        if (entry.path().extension() != ".bsd")
+            continue;
+        SCOPED_TRACE(entry.path().filename().string());
+        Module1 s;
+        ASSERT_TRUE(std::holds_alternative<PhoneLists>(ZeichensatzLaden(s, entry.path().string())));
+        s.Zeilensprung = true;
+        LineTexts layout;
+        layOutMessage(s, text, layout);
+        ASSERT_GT(layout.lines.size(), 20u);
+        for (std::size_t i = 0; i + 1 < layout.lines.size(); ++i) {
+            const std::string& line = layout.lines[i];
+            const std::string& next = layout.lines[i + 1];
+            if (line.empty() || next.empty() || line.back() == ' ' || next.front() == ' ')
+                continue;
+            const std::string word =
+                line.substr(line.rfind(' ') + 1) + next.substr(0, next.find(' '));
+            double width = 0;
+            for (unsigned char c : word)
+                width += s.Zeichen[c].Breite;
+            EXPECT_GT(width, s.Zeilenbreite) << "cut: " << line << " / " << next;
+        }
+    }
+}
 
 TEST(Renderer, EmptyMessagesLinesOutsideThePictureAndFarPictures) {
     Module1 s;
