@@ -32,6 +32,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QWindow>
 #include <cmath>
 #include <limits>
 
@@ -78,7 +79,10 @@ Form1::Form1(Module1& state, MessageBoxes& boxes, std::string dataDir, QWidget* 
     nameControls();
     buildTabOrder();
     connectHandlers();
-    centreOnScreen();
+    screenArea_ = [this] {
+        const QScreen* on = screen() ? screen() : QGuiApplication::primaryScreen();
+        return on->availableGeometry();
+    };
     choosePhone_ = [this] {
         // Qt's own dialog, not the desktop's: that one speaks the desktop's language, and
         // this program speaks German throughout.
@@ -298,14 +302,6 @@ void Form1::connectHandlers() {
         box->installEventFilter(this);
 }
 
-void Form1::centreOnScreen() {
-    adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect available = screen->availableGeometry();
-        move(available.center() - QPoint(width() / 2, height() / 2));
-    }
-}
-
 void Form1::placeClearOfDisplay(QWidget& dialog) const {
     // A window not shown yet has no frame; the main window's tells how large it will be.
     const QSize frame = frameGeometry().size() - size();
@@ -353,15 +349,7 @@ bool Form1::applyPhone(const std::string& path, const QString& hint) {
     check1_->setVisible(lists.absaetzeErlaubt);
     setWindowTitle(QStringLiteral("Simulator für:  ") + QString::fromStdString(state_.Telefonname));
 
-    // Sized from the display's pixel counts, centred by the window's outer width, and
-    // scaled so that one logical unit is one display pixel.
-    const QSize size = displayPictureSize(state_);
-    makeRoomForDisplay(size);
-    const double outerWidth =
-        kClientWidthTwips + kOuterFrameTwips + grown_.width() * kTwipsPerPixel;
-    bild1_->move(twipsToPixels((outerWidth - size.width() * kTwipsPerPixel) / 2),
-                 twipsToPixels(kBild1TopTwips));
-    bild1_->resizeDisplay(size, state_.Displaybreite, state_.Displayhoehe);
+    fitOnScreen();
     // A phone without paragraphs cannot show the paragraph box's breaks: leave it as
     // answering Ja to the paragraph question does, without asking.
     if (!lists.absaetzeErlaubt && state_.AktuellerText == 1) {
@@ -370,6 +358,35 @@ bool Form1::applyPhone(const std::string& path, const QString& hint) {
         leaveParagraphMode();
     }
     return true;
+}
+
+void Form1::fitOnScreen() {
+    const QRect area = screenArea_();
+    // Before the first show the window manager has drawn no frame yet.
+    const QMargins frame =
+        isVisible() && windowHandle() ? windowHandle()->frameMargins() : kUnknownFrame;
+    const auto columns = static_cast<int>(std::ceil(state_.Displaybreite));
+    const auto rows = static_cast<int>(std::ceil(state_.Displayhoehe));
+    for (const QSize display : displaySizesToTry(displayPictureSize(state_), columns, rows)) {
+        showDisplayAt(display);
+        const QSize framed = size().grownBy(frame);
+        if (framed.width() <= area.width() && framed.height() <= area.height())
+            break;
+    }
+    move(placeInside(area, size().grownBy(frame),
+                     placed_ ? std::optional(frameGeometry().topLeft()) : std::nullopt));
+    placed_ = true;
+}
+
+void Form1::showDisplayAt(QSize display) {
+    // Centred by the window's outer width, and scaled so that one logical unit is one
+    // display pixel.
+    makeRoomForDisplay(display);
+    const double outerWidth =
+        kClientWidthTwips + kOuterFrameTwips + grown_.width() * kTwipsPerPixel;
+    bild1_->move(twipsToPixels((outerWidth - display.width() * kTwipsPerPixel) / 2),
+                 twipsToPixels(kBild1TopTwips));
+    bild1_->resizeDisplay(display, state_.Displaybreite, state_.Displayhoehe);
 }
 
 int Form1::laidOutControlsTop() const {

@@ -11,6 +11,7 @@
 #include "state.h"
 
 #include <QMainWindow>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <array>
@@ -49,6 +50,10 @@ class Form1 : public QMainWindow, public AnimationHost {
     // default shows the export dialog; tests replace it.
     using ExportChooser = std::function<std::optional<ExportChoice>()>;
     void setExportChooser(ExportChooser chooser) { chooseExport_ = std::move(chooser); }
+    // The screen's area free for windows, in which the window places itself whenever a
+    // phone is loaded; tests give other screens.
+    using ScreenArea = std::function<QRect()>;
+    void setScreenArea(ScreenArea area) { screenArea_ = std::move(area); }
 
     // --- What the file commands, the dialogs and the animation window use.
     Module1& state() override { return state_; }
@@ -113,7 +118,6 @@ class Form1 : public QMainWindow, public AnimationHost {
     void nameControls();
     void buildTabOrder();
     void connectHandlers();
-    void centreOnScreen();
     // Moves a dialog about to open where it leaves the whole display in view.
     void placeClearOfDisplay(QWidget& dialog) const;
 
@@ -126,6 +130,12 @@ class Form1 : public QMainWindow, public AnimationHost {
     // A display too large for the layout moves the controls below it down and widens the
     // client area by the excess, so it covers nothing; one that fits leaves the layout.
     void makeRoomForDisplay(QSize display);
+    // Bild1 at `display` size, centred, with room made for it.
+    void showDisplayAt(QSize display);
+    // Draws the display as large as laid out, or smaller where the window would not fit on
+    // the screen's area otherwise, and places the window on that area: centred the first
+    // time, then moved only as far as it must.
+    void fitOnScreen();
     // Where the controls below the display begin as laid out.
     int laidOutControlsTop() const;
     void Bildtest();
@@ -139,6 +149,8 @@ class Form1 : public QMainWindow, public AnimationHost {
     std::string dataDir_;
     PhoneChooser choosePhone_;
     ExportChooser chooseExport_;
+    ScreenArea screenArea_;
+    bool placed_ = false; // by the first phone loaded
     // The message as last saved or opened: what quitting may lose is the difference.
     std::string keptText_;
 

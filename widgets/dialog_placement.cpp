@@ -35,4 +35,11 @@ QPoint placeClearOf(const QRect& screen, const QRect& window, const QRect& keep,
     return {underX, clampInto(candidates[2].y(), h, screen.top(), screen.bottom())};
 }
 
+QPoint placeInside(const QRect& screen, QSize frame, const std::optional<QPoint>& current) {
+    const QPoint start =
+        current.value_or(screen.center() - QPoint(frame.width() / 2, frame.height() / 2));
+    return {clampInto(start.x(), frame.width(), screen.left(), screen.right()),
+            clampInto(start.y(), frame.height(), screen.top(), screen.bottom())};
+}
+
 } // namespace smssim

@@ -3,6 +3,7 @@
 #include "twips.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace smssim {
@@ -37,14 +38,17 @@ void LcdImage::line(float x1, float y1, float x2, float y2, std::int32_t colour)
     const QColor ink = colourFromLong(colour);
     const double dx1 = x1 * scaleX_, dy1 = y1 * scaleY_;
     if (x1 == x2 && y1 == y2) {
-        // A dot centred on the point, clipped at the edges. Written directly: a
-        // keystroke draws hundreds of dots.
-        const int left = static_cast<int>(std::lround(dx1 - drawWidth_ / 2.0));
-        const int top = static_cast<int>(std::lround(dy1 - drawWidth_ / 2.0));
+        // A dot centred on the point, clipped at the edges, and narrower than the draw
+        // width on a display drawn smaller, so that neighbouring dots keep their gap.
+        // Written directly: a keystroke draws hundreds of dots.
+        const int size =
+            std::clamp(static_cast<int>(std::min(scaleX_, scaleY_)) - 1, 1, drawWidth_);
+        const int left = static_cast<int>(std::lround(dx1 - size / 2.0));
+        const int top = static_cast<int>(std::lround(dy1 - size / 2.0));
         const QRgb rgb = ink.rgb();
-        for (int y = std::max(top, 0); y < std::min(top + drawWidth_, image_.height()); ++y) {
+        for (int y = std::max(top, 0); y < std::min(top + size, image_.height()); ++y) {
             auto* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
-            for (int x = std::max(left, 0); x < std::min(left + drawWidth_, image_.width()); ++x)
+            for (int x = std::max(left, 0); x < std::min(left + size, image_.width()); ++x)
                 row[x] = rgb;
         }
         return;

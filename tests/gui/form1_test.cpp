@@ -1,6 +1,7 @@
 // The main window with real widgets: start-up, typing and the maximum, paragraphs,
 // picture navigation, the display test and the menu shortcuts.
 
+#include "display_fit.h"
 #include "form4.h"
 #include "gui_support.h"
 #include "picture_frames.h"
@@ -48,8 +49,9 @@ TEST(Form1Start, DefaultPhoneAndStartState) {
     EXPECT_EQ(form.Bild1().size(), displayPictureSize(state));
     EXPECT_NEAR(form.Bild1().geometry().center().x(), form.centralWidget()->width() / 2, 4);
     EXPECT_EQ(form.Bild1().image(), backgroundOnly(state)) << "the background colour only";
-    const QPoint offCentre =
-        form.geometry().center() - QGuiApplication::primaryScreen()->availableGeometry().center();
+    // Not shown yet, the window is placed by the frame it will probably get.
+    const QPoint offCentre = QRect(form.pos(), form.size().grownBy(kUnknownFrame)).center() -
+                             QGuiApplication::primaryScreen()->availableGeometry().center();
     EXPECT_LE(offCentre.manhattanLength(), 2) << "the window opens in the screen's middle";
     activate(&form);
     EXPECT_EQ(QApplication::focusWidget(), form.findChild<QLineEdit*>("Text2"));
@@ -197,8 +199,10 @@ std::string phoneWithDisplay(const QString& folder, int width, int height) {
 }
 
 // A display that would cover controls or pass the window's edge moves every control below
-// it down and widens the window, just far enough; one that fits keeps the layout.
-TEST_F(Form1Test, ALargeDisplayMakesRoomAndASmallerOneReturnsToTheLayout) {
+// it down and widens the window, just far enough; one that fits keeps the layout. Where the
+// window would then not fit on the screen, the display is drawn smaller, with 3, 2 or 1
+// pixels per display pixel, and the window stays on the screen's free area.
+TEST_F(Form1Test, ALargeDisplayMakesRoomAndTheWindowFitsOnTheScreen) {
     QWidget* client = form->centralWidget();
     std::map<QWidget*, QRect> laidOut;
     for (QWidget* w : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
@@ -206,24 +210,49 @@ TEST_F(Form1Test, ALargeDisplayMakesRoomAndASmallerOneReturnsToTheLayout) {
             laidOut[w] = w->geometry();
     const QSize laidOutSize = client->size();
     QTemporaryDir folder;
-    for (const auto& [width, height] :
-         {std::pair(84, 48), {128, 64}, {120, 200}, {400, 30}, {84, 48}}) {
-        SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height));
-        ASSERT_TRUE(form->loadPhone(phoneWithDisplay(folder.path(), width, height)));
-        const QRect display = form->Bild1().geometry();
-        const QSize grown = client->size() - laidOutSize;
-        EXPECT_TRUE(client->rect().contains(display));
-        EXPECT_TRUE(form->rect().contains(client->geometry()));
-        int top = client->height();
-        for (const auto& [w, rect] : laidOut) {
-            EXPECT_EQ(w->geometry(), rect.translated(0, grown.height())) << "all move together";
-            EXPECT_TRUE(client->rect().contains(w->geometry()));
-            EXPECT_FALSE(w->geometry().intersects(display)) << w->objectName().toStdString();
-            top = std::min(top, w->y());
+    // 1280 x 1024 below a panel, 1024 x 768, and 1920 x 1080 at 200 % in logical pixels.
+    const std::pair<QRect, std::map<int, int>> screens[] = {
+        {{0, 27, 1280, 997}, {}},
+        {{0, 0, 1024, 768}, {{120, 2}, {400, 2}}},
+        {{0, 0, 960, 540}, {{120, 1}, {400, 2}}}};
+    for (const auto& [area, pixelsPerDot] : screens) {
+        form->setScreenArea([area = area] { return area; });
+        for (const auto& [width, height] :
+             {std::pair(84, 48), {128, 64}, {120, 200}, {400, 30}, {84, 48}}) {
+            SCOPED_TRACE(std::to_string(area.height()) + ": " + std::to_string(width) + "x" +
+                         std::to_string(height));
+            ASSERT_TRUE(form->loadPhone(phoneWithDisplay(folder.path(), width, height)));
+            const QRect display = form->Bild1().geometry();
+            const int perDot = pixelsPerDot.count(width) ? pixelsPerDot.at(width) : 0;
+            EXPECT_EQ(display.size(),
+                      perDot ? QSize(width, height) * perDot : displayPictureSize(state))
+                << "laid out, to the twip, where it fits";
+            EXPECT_TRUE(area.contains(QRect(form->pos(), form->size().grownBy(kUnknownFrame))));
+            // A dot keeps a gap to its neighbours: one pixel where there are 2 per dot.
+            LcdImage& lcd = form->Bild1().surface();
+            lcd.setDrawWidth(2);
+            lcd.line(2, 2, 2, 2, 0);
+            int inked = 0;
+            for (int y = 0; y < 10; ++y)
+                for (int x = 0; x < 10; ++x)
+                    inked += lcd.image().pixel(x, y) == qRgb(0, 0, 0);
+            EXPECT_EQ(inked, perDot == 1 || perDot == 2 ? 1 : 4);
+            const QSize grown = client->size() - laidOutSize;
+            EXPECT_TRUE(client->rect().contains(display));
+            EXPECT_TRUE(form->rect().contains(client->geometry()));
+            int top = client->height();
+            for (const auto& [w, rect] : laidOut) {
+                EXPECT_EQ(w->geometry(), rect.translated(0, grown.height())) << "all move together";
+                EXPECT_TRUE(client->rect().contains(w->geometry()));
+                EXPECT_FALSE(w->geometry().intersects(display)) << w->objectName().toStdString();
+                top = std::min(top, w->y());
+            }
+            if (!perDot)
+                EXPECT_EQ(grown.isNull(), width == 84) << "the Nokia display fits";
+            EXPECT_TRUE(grown.height() == 0 || display.bottom() + 1 == top) << "not further down";
+            EXPECT_TRUE(grown.width() == 0 || display.right() + 1 == client->width())
+                << "nor wider";
         }
-        EXPECT_EQ(grown.isNull(), width == 84) << "the Nokia display fits";
-        EXPECT_TRUE(grown.height() == 0 || display.bottom() + 1 == top) << "not further down";
-        EXPECT_TRUE(grown.width() == 0 || display.right() + 1 == client->width()) << "nor wider";
     }
 }
 
