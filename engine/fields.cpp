@@ -1,15 +1,16 @@
 #include "fields.h"
+#include "line_ends.h"
 
 namespace smssim {
 
 namespace {
 bool isLineEnd(char c) {
-    return c == '\r' || c == '\n';
+    return c == kCr || c == kLf;
 }
 } // namespace
 
 void FieldReader::skipLineEnd() {
-    if (data_[pos_] == '\r' && pos_ + 1 < data_.size() && data_[pos_ + 1] == '\n')
+    if (crLfAt(data_, pos_))
         ++pos_;
     ++pos_;
     ++line_;
@@ -36,8 +37,7 @@ Field FieldReader::next() {
         field.quoted = true;
         const std::size_t start = ++pos_;
         while (pos_ < data_.size() && data_[pos_] != '"') {
-            if (data_[pos_] == '\n' ||
-                (data_[pos_] == '\r' && (pos_ + 1 >= data_.size() || data_[pos_ + 1] != '\n')))
+            if (lineEndsAt(data_, pos_))
                 ++line_;
             ++pos_;
         }

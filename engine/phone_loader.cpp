@@ -1,4 +1,5 @@
 #include "phone_loader.h"
+#include "line_ends.h"
 
 #include "cp1252.h"
 #include "error_reason.h"
@@ -35,7 +36,7 @@ struct Parsed {
 int lineAt(std::string_view data, std::size_t pos) {
     int line = 1;
     for (std::size_t i = 0; i < pos; ++i)
-        if (data[i] == '\n' || (data[i] == '\r' && (i + 1 >= data.size() || data[i + 1] != '\n')))
+        if (lineEndsAt(data, i))
             ++line;
     return line;
 }

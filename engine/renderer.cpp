@@ -1,4 +1,5 @@
 #include "renderer.h"
+#include "line_ends.h"
 
 #include "numbers.h"
 
@@ -11,8 +12,6 @@ namespace smssim {
 namespace {
 
 constexpr std::uint8_t kSpace = 32;
-constexpr std::uint8_t kCr = 13;
-constexpr std::uint8_t kLf = 10;
 
 std::uint8_t codeAt(std::string_view text, std::size_t i) {
     return static_cast<std::uint8_t>(text[i]);
@@ -58,10 +57,8 @@ LayoutEnd layOut(const Module1& s, std::string_view text, float posY, Sink& sink
     for (std::size_t i = 0; i < n; ++i) {
         const std::uint8_t ch = codeAt(text, i);
         const std::int64_t w = s.Zeichen[ch].Breite;
-        // At the last character the test looks at that character itself, so a CR at
-        // the very end never breaks.
-        const std::uint8_t following = i + 1 < n ? codeAt(text, i + 1) : ch;
-        if (s.Absaetze && ch == kCr && following == kLf) {
+        // A CR at the very end never breaks.
+        if (s.Absaetze && crLfAt(text, i)) {
             newLine();
             posX = 0;
         }

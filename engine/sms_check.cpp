@@ -1,4 +1,5 @@
 #include "sms_check.h"
+#include "line_ends.h"
 
 #include "cp1252.h"
 #include "renderer.h"
@@ -6,9 +7,6 @@
 namespace smssim {
 
 namespace {
-
-constexpr std::uint8_t kCr = 13;
-constexpr std::uint8_t kLf = 10;
 
 // The default alphabet less its escape and the ten Greek capitals Windows-1252 lacks.
 constexpr std::string_view kDefaultAlphabet =

@@ -1,4 +1,5 @@
 #include "form1.h"
+#include "line_ends.h"
 
 #include "app_icon.h"
 #include "default_phone.h"
@@ -61,7 +62,7 @@ std::string removeParagraphBreaks(const std::string& text) {
     std::string joined;
     joined.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+        if (crLfAt(text, i))
             ++i;
         else
             joined += text[i];
