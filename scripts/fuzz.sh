@@ -11,7 +11,7 @@ bash scripts/setup.sh clang libclang-rt-14-dev
 generator=()
 command -v ninja >/dev/null && generator=(-G Ninja)
 cmake -S . -B build-fuzz "${generator[@]}" -DCMAKE_CXX_COMPILER=clang++ \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSMSSIM_FUZZ=ON -DSMSSIM_BUILD_TESTS=OFF \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSMSSIM_FUZZ=ON -DBUILD_TESTING=OFF \
     -DSMSSIM_BUILD_BENCH=OFF >/dev/null
 targets=(phone_loader_fuzz message_file_fuzz render_fuzz)
 cmake --build build-fuzz --target "${targets[@]}"

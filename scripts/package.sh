@@ -10,7 +10,7 @@ bash scripts/setup.sh dpkg-dev file
 generator=()
 command -v ninja >/dev/null && generator=(-G Ninja)
 cmake -S . -B build-deb "${generator[@]}" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-    -DSMSSIM_BUILD_TESTS=OFF -DSMSSIM_BUILD_BENCH=OFF >/dev/null
+    -DBUILD_TESTING=OFF -DSMSSIM_BUILD_BENCH=OFF >/dev/null
 cmake --build build-deb
 (cd build-deb && cpack -G DEB >/dev/null)
 mkdir -p build
