@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QMessageBox>
 #include <set>
 
 namespace smssim::test {
@@ -80,6 +81,40 @@ TEST_F(Keyboard, EscapeDoesWhatTheCloseBoxDoesInEveryDialogFromEveryControl) {
     }
     EXPECT_EQ(form->messageText(), std::string(30, 'q'));
     EXPECT_TRUE(boxes.asked.empty());
+}
+
+// The real question boxes: J and N answer with or without Alt, Enter gives the default
+// button, Escape "Nein" (or the only button); '-' where a key does nothing.
+TEST_F(Keyboard, MessageBoxesAnswerToTheirKeys) {
+    using B = MessageBoxes::Buttons;
+    const std::pair<Qt::Key, Qt::KeyboardModifier> keys[] = {
+        {Qt::Key_J, Qt::NoModifier},      {Qt::Key_N, Qt::NoModifier},
+        {Qt::Key_J, Qt::AltModifier},     {Qt::Key_N, Qt::AltModifier},
+        {Qt::Key_Return, Qt::NoModifier}, {Qt::Key_Escape, Qt::NoModifier}};
+    const std::tuple<B, const char*, const char*> rows[] = {
+        {B::Ok, "----OO", "OK"},
+        {B::OkCancel, "----OC", "OKAbbrechen"},
+        {B::YesNo, "YNYNYN", "&Ja&Nein"},
+        {B::YesNoDefaultNo, "YNYNNN", "&Ja&Nein"}};
+    QtMessageBoxes real;
+    for (const auto& [buttons, answers, captions] : rows) {
+        for (std::size_t k = 0; k < std::size(keys); ++k) {
+            if (answers[k] == '-')
+                continue;
+            QString shown;
+            whenModal<QMessageBox>(form.get(), [&](QMessageBox& box) {
+                for (const QAbstractButton* b : box.buttons())
+                    shown += b->text();
+                activate(&box);
+                QTest::keyClick(QApplication::focusWidget(), keys[k].first, keys[k].second);
+                EXPECT_TRUE(QTest::qWaitFor([&] { return !box.isVisible(); })); // J, N animate
+            });
+            const auto answer =
+                real.ask(form.get(), "?", "Achtung", buttons, MessageBoxes::Icon::Question);
+            EXPECT_EQ("OCYN"[static_cast<int>(answer)], answers[k]) << answers << " key " << k;
+            EXPECT_EQ(shown.toStdString(), captions);
+        }
+    }
 }
 
 // Every control that takes the focus, hidden ones included, tells a screen reader what it
