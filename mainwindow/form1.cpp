@@ -574,6 +574,19 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
             }
         }
     }
+    if (event->type() == QEvent::KeyPress &&
+        (watched == text1_[0]->widget() || watched == text1_[1]->widget())) {
+        // Bild Nr. is locked: the pages of a long message are turned from the message box.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::MoveToNextPage)) {
+            Command1_Click();
+            return true;
+        }
+        if (key->matches(QKeySequence::MoveToPreviousPage)) {
+            Command2_Click();
+            return true;
+        }
+    }
     if (watched == frame1_ && event->type() == QEvent::MouseButtonDblClick) {
         // Labels pass their mouse events on to the frame; only the frame's own area counts.
         const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();

@@ -170,16 +170,24 @@ TEST_F(Form1Test, ParagraphSwitch) {
 TEST_F(Form1Test, PlusAndMinusStepThroughThePicturesWithinTheirBounds) {
     activate(form.get());
     form->setMessageText(std::string(30, 'q')); // 5 lines: pictures of lines 1-2, 3-4, 5
-    // "+", "-" or a shorter message ('k'), and what Text6 shows then.
-    for (const char* step : {"+2", "+3", "+3", "-2", "-1", "-1", "+2", "+3", "k3", "+3", "-2"}) {
+    // "+", "-", Page Down ('v') or Up ('r') in the message box, paragraphs on ('p') or a
+    // shorter message ('k'), and what Text6 shows then.
+    for (const char* step : {"+2", "+3", "+3", "-2", "-1", "-1", "v2", "v3", "v3", "p3", "r2", "r1",
+                             "r1", "v2", "+3", "k3", "+3", "-2"}) {
+        QWidget* box = form->Text1(state.AktuellerText).widget();
         if (step[0] == 'k')
             form->setMessageText("kurz");
+        else if (step[0] == 'p')
+            check1()->click();
+        else if (step[0] == 'v' || step[0] == 'r')
+            QTest::keyClick(box, step[0] == 'v' ? Qt::Key_PageDown : Qt::Key_PageUp);
         else
             click(step[0] == '+' ? "Command1" : "Command2");
         EXPECT_EQ(form->text6(), QString::fromLatin1(step + 1)) << step;
         EXPECT_EQ(state.Bildversatz, -12 * (step[1] - '1')) << step;
         EXPECT_EQ(bild1(), enginePicture(state, form->messageText())) << step;
-        EXPECT_EQ(QApplication::focusWidget(), text1_0()) << "focus back in the message box";
+        EXPECT_EQ(QApplication::focusWidget(), form->Text1(state.AktuellerText).widget())
+            << "focus back in the message box";
     }
     EXPECT_EQ(bild1(), backgroundOnly(state)) << "picture 2 of a short message is empty";
     const QImage painted = form->Bild1().grab().toImage().convertToFormat(QImage::Format_RGB32);
