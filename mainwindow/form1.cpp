@@ -29,6 +29,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStatusBar>
@@ -179,6 +180,9 @@ void Form1::buildLengthControls() {
     text2_ = named(new QLineEdit(QString::number(kDefaultMaxLength), client_), "Text2",
                    twipsRect(2520, 5520, 495, 285));
     text2_->setFont(sansSerif);
+    // Typed letters would only leave Text2 without a valid maximum.
+    text2_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), text2_));
     check1_ = named(new QCheckBox(QStringLiteral("Absätze"), client_), "Check1",
                     twipsRect(3360, 5520, 975, 255));
     check1_->hide();
@@ -267,9 +271,14 @@ void Form1::connectHandlers() {
                 [this](const QString& characters) {
                     statusBar()->showMessage(foreignCharactersNote(characters));
                 });
+        connect(text1_[i], &MessageBoxText::lengthLimited, this, [this, i](qsizetype refused) {
+            statusBar()->showMessage(lengthLimitNote(text1_[i]->maxLength(), refused));
+            beep();
+        });
         connect(text1_[i], &MessageBoxText::doubleClicked, this, [this, i] { Text1_DblClick(i); });
     }
     connect(text2_, &QLineEdit::textChanged, this, &Form1::Text2_Change);
+    connect(text2_, &QLineEdit::inputRejected, this, &Form1::beep);
     connect(check1_, &QCheckBox::clicked, this, &Form1::Check1_Click);
     connect(command1_, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(command2_, &QPushButton::clicked, this, &Form1::Command2_Click);
@@ -402,6 +411,11 @@ const MessageBoxText& Form1::currentBox() const {
     return *text1_[state_.AktuellerText == 1 ? 1 : 0];
 }
 
+void Form1::beep() {
+    QApplication::beep();
+    emit beeped();
+}
+
 const std::string& Form1::messageText() const {
     return currentBox().text();
 }
@@ -467,9 +481,10 @@ void Form1::Text2_Change() {
     const auto limit = toLong(*maximum);
     if (!limit)
         return;
-    MessageBoxText& box = currentBox();
-    box.setMaxLength(*limit);
-    label3_->setText(QString::fromStdString(lettersLeftText(*maximum, box.text().size())));
+    // Both boxes: a limit that the window does not show would stop typing in the other.
+    for (MessageBoxText* box : text1_)
+        box->setMaxLength(*limit);
+    label3_->setText(QString::fromStdString(lettersLeftText(*maximum, currentBox().text().size())));
 }
 
 void Form1::Check1_Click() {

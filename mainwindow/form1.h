@@ -91,6 +91,10 @@ class Form1 : public QMainWindow, public AnimationHost {
     void BilderExportieren_Click();
     void BildKopieren_Click();
 
+  signals:
+    // With every beep, which the offscreen platform of the tests does not sound.
+    void beeped();
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Beenden, Ctrl+X and the close box all end here: a changed message is not lost
@@ -133,6 +137,8 @@ class Form1 : public QMainWindow, public AnimationHost {
     void showPicture(double number);
     MessageBoxText& currentBox();
     const MessageBoxText& currentBox() const;
+    // Input refused: the platform's beep.
+    void beep();
 
     Module1& state_;
     MessageBoxes& boxes_;

@@ -113,6 +113,14 @@ TEST_F(Form1Test, TypingRedrawsCountsDownAndKeepsToTheMaximum) {
     }
     QTest::mouseDClick(text1_0(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     EXPECT_EQ(text1_0()->selectedText().size(), 29) << "a double click selects everything";
+    // What the maximum cuts is said, with a beep, as is a letter typed into Text2.
+    text2()->setText(QStringLiteral("300"));
+    QSignalSpy beeps(form.get(), &Form1::beeped);
+    text1_0()->insert(QString(5029, u'p'));
+    EXPECT_EQ(form->statusBar()->currentMessage(),
+              "Maximale Nachrichtenlänge 300 erreicht: 4.729 Zeichen nicht übernommen");
+    QTest::keyClicks(text2(), "x");
+    EXPECT_EQ(std::tuple(text2()->text(), beeps.count()), std::tuple(QString("300"), 2));
 }
 
 // On, refused off (No), and off (Yes).
@@ -120,16 +128,16 @@ TEST_F(Form1Test, ParagraphSwitch) {
     activate(form.get());
     form->Text1(1).setText("alt");
     form->setMessageText("Hallo");
-    text2()->setText(QStringLiteral("5")); // the single-line box's limit only
+    text2()->setText(QStringLiteral("11")); // the limit of both boxes
     QTest::mouseClick(check1(), Qt::LeftButton);
     EXPECT_EQ(std::tuple(state.AktuellerText, state.Absaetze), std::tuple(1, true));
     EXPECT_TRUE(form->Text1(0).widget()->isHidden());
     EXPECT_EQ(QApplication::focusWidget(), form->Text1(1).widget());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QTest::keyClicks(QApplication::focusWidget(), "Welt");
+    QTest::keyClicks(QApplication::focusWidget(), "Welt!");
     EXPECT_EQ(bild1(), enginePicture(state, "Hallo\r\nWelt"));
-    EXPECT_EQ(label3(), QStringLiteral("-6")) << "the break counts 2";
+    EXPECT_EQ(label3(), QStringLiteral("0")) << "the break counts 2";
 
     form->Text1(0).setText("single box text");
     boxes.answers = {MessageBoxes::Answer::No};
