@@ -88,7 +88,7 @@ Form1::Form1(Module1& state, MessageBoxes& boxes, std::string dataDir, QWidget* 
                                             nullptr, QFileDialog::DontUseNativeDialog)
             .toStdString();
     };
-    chooseExport_ = [this] { return chooseExport(this); };
+    chooseExport_ = [this] { return chooseExport(this, lastExport_); };
 }
 
 void Form1::buildControls() {

@@ -147,6 +147,8 @@ class Form1 : public QMainWindow, public AnimationHost {
     ExportChooser chooseExport_;
     // The message as last saved or opened: what quitting may lose is the difference.
     std::string keptText_;
+    // The last export chosen: the export dialog opens with its folder, kind and scale.
+    std::optional<ExportChoice> lastExport_;
 
     QWidget* client_ = nullptr;
     // How much larger than laid out the client area is for the current display.

@@ -337,19 +337,33 @@ TEST_F(Form1Test, ExportAndCopyFromTheMenu) {
     form->setMessageText(std::string(13, 'q')); // two pictures
     click("Command1");
     const QImage shown = bild1();
+    // The filter chosen, the scale and the name (none: cancelled); each use of the dialog
+    // opens as the last one was left.
+    const std::tuple<int, int, QString> uses[] = {{0, 2, typed}, {1, 3, typed + ".gif"}, {}};
     QStringList filters;
-    whenModal<QFileDialog>(form.get(), [&](QFileDialog& dialog) {
-        filters = dialog.nameFilters();
-        dialog.findChild<QSpinBox*>(QStringLiteral("Vergroesserung"))->setValue(2);
-        dialog.selectFile(typed);
-        QMetaObject::invokeMethod(&dialog, "accept");
-    });
-    child<QAction>("BilderExportieren")->trigger();
+    QStringList opened;
+    for (const auto& [filter, scale, name] : uses) {
+        whenModal<QFileDialog>(form.get(), [&](QFileDialog& dialog) {
+            filters = dialog.nameFilters();
+            auto* spin = dialog.findChild<QSpinBox*>(QStringLiteral("Vergroesserung"));
+            opened << dialog.directory().path() + ' ' + dialog.selectedNameFilter() + ' ' +
+                          QString::number(spin->value());
+            if (name.isEmpty())
+                return dialog.reject();
+            dialog.selectNameFilter(filters[filter]);
+            spin->setValue(scale);
+            dialog.selectFile(name);
+            QMetaObject::invokeMethod(&dialog, "accept");
+        });
+        child<QAction>("BilderExportieren")->trigger();
+    }
     EXPECT_EQ(filters, QStringList({"PNG-Bilder, eins je Bild (*.png)", "GIF-Animation (*.gif)",
                                     "Übersicht (*.png)"}));
+    EXPECT_EQ(opened.mid(1), QStringList({dir.path() + " PNG-Bilder, eins je Bild (*.png) 2",
+                                          dir.path() + " GIF-Animation (*.gif) 3"}));
     const QImage second(typed + QStringLiteral("/bild-002.png"));
     EXPECT_EQ(second, enlarged(shown, 2));
-    EXPECT_EQ(form->statusBar()->currentMessage(), "2 Bilder exportiert: " + typed);
+    EXPECT_EQ(form->statusBar()->currentMessage(), "2 Bilder exportiert: " + typed + ".gif");
     EXPECT_EQ(std::tuple(bild1(), form->text6()), std::tuple(shown, QStringLiteral("2")));
 
     form->setExportChooser([&] {
@@ -364,6 +378,7 @@ TEST_F(Form1Test, ExportAndCopyFromTheMenu) {
 
     child<QAction>("BildKopieren")->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), shown);
+    EXPECT_EQ(form->statusBar()->currentMessage(), "Bild in die Zwischenablage kopiert");
     activate(form.get());
     text1_0()->selectAll();
     QTest::keyClick(text1_0(), Qt::Key_C, Qt::ControlModifier);
