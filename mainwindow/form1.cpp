@@ -8,6 +8,7 @@
 #include "fonts.h"
 #include "form4.h"
 #include "lcd_image.h"
+#include "modal_window.h"
 #include "named.h"
 #include "numbers.h"
 #include "phone_loader.h"
@@ -576,6 +577,11 @@ void Form1::closeEvent(QCloseEvent* event) {
         return;
     }
     QMainWindow::closeEvent(event);
+}
+
+bool Form1::event(QEvent* event) {
+    activateWhenUnblocked(*this, *event);
+    return QMainWindow::event(event);
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {

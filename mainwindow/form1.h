@@ -96,6 +96,8 @@ class Form1 : public QMainWindow, public AnimationHost {
     void beeped();
 
   protected:
+    // After every dialog and message box the window takes the keyboard back.
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Beenden, Ctrl+X and the close box all end here: a changed message is not lost
     // without a question.

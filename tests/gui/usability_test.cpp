@@ -77,6 +77,8 @@ TEST_F(Keyboard, EscapeDoesWhatTheCloseBoxDoesInEveryDialogFromEveryControl) {
             (form.get()->*command)();
             EXPECT_EQ(std::tuple(form->text6(), state.Dateiname, state.Telefonname),
                       std::tuple(QString("1"), std::string(), std::string("GUI-Testhandy")));
+            QApplication::processEvents();
+            EXPECT_EQ(QApplication::activeWindow(), form.get()) << "the keyboard is back";
         }
     }
     EXPECT_EQ(form->messageText(), std::string(30, 'q'));
@@ -97,6 +99,10 @@ TEST_F(Keyboard, MessageBoxesAnswerToTheirKeys) {
         {B::YesNo, "YNYNYN", "&Ja&Nein"},
         {B::YesNoDefaultNo, "YNYNNN", "&Ja&Nein"}};
     QtMessageBoxes real;
+    // Over a dialog, as the save question is; the dialog has the keyboard again after it.
+    Form4 over(*form, form.get());
+    over.setWindowModality(Qt::ApplicationModal);
+    activate(&over);
     for (const auto& [buttons, answers, captions] : rows) {
         for (std::size_t k = 0; k < std::size(keys); ++k) {
             if (answers[k] == '-')
@@ -110,9 +116,11 @@ TEST_F(Keyboard, MessageBoxesAnswerToTheirKeys) {
                 EXPECT_TRUE(QTest::qWaitFor([&] { return !box.isVisible(); })); // J, N animate
             });
             const auto answer =
-                real.ask(form.get(), "?", "Achtung", buttons, MessageBoxes::Icon::Question);
+                real.ask(&over, "?", "Achtung", buttons, MessageBoxes::Icon::Question);
             EXPECT_EQ("OCYN"[static_cast<int>(answer)], answers[k]) << answers << " key " << k;
             EXPECT_EQ(shown.toStdString(), captions);
+            QApplication::processEvents();
+            EXPECT_EQ(QApplication::activeWindow(), &over);
         }
     }
 }
