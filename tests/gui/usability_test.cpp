@@ -93,24 +93,20 @@ TEST_F(Keyboard, MessageBoxesAnswerToTheirKeys) {
         {Qt::Key_J, Qt::NoModifier},      {Qt::Key_N, Qt::NoModifier},
         {Qt::Key_J, Qt::AltModifier},     {Qt::Key_N, Qt::AltModifier},
         {Qt::Key_Return, Qt::NoModifier}, {Qt::Key_Escape, Qt::NoModifier}};
-    const std::tuple<B, const char*, const char*> rows[] = {
-        {B::Ok, "----OO", "OK"},
-        {B::OkCancel, "----OC", "OKAbbrechen"},
-        {B::YesNo, "YNYNYN", "&Ja&Nein"},
-        {B::YesNoDefaultNo, "YNYNNN", "&Ja&Nein"}};
+    const std::pair<B, const char*> rows[] = {{B::Ok, "----OO"},
+                                              {B::OkCancel, "----OC"},
+                                              {B::YesNo, "YNYNYN"},
+                                              {B::YesNoDefaultNo, "YNYNNN"}};
     QtMessageBoxes real;
     // Over a dialog, as the save question is; the dialog has the keyboard again after it.
     Form4 over(*form, form.get());
     over.setWindowModality(Qt::ApplicationModal);
     activate(&over);
-    for (const auto& [buttons, answers, captions] : rows) {
+    for (const auto& [buttons, answers] : rows) {
         for (std::size_t k = 0; k < std::size(keys); ++k) {
             if (answers[k] == '-')
                 continue;
-            QString shown;
             whenModal<QMessageBox>(form.get(), [&](QMessageBox& box) {
-                for (const QAbstractButton* b : box.buttons())
-                    shown += b->text();
                 activate(&box);
                 QTest::keyClick(QApplication::focusWidget(), keys[k].first, keys[k].second);
                 EXPECT_TRUE(QTest::qWaitFor([&] { return !box.isVisible(); })); // J, N animate
@@ -118,7 +114,6 @@ TEST_F(Keyboard, MessageBoxesAnswerToTheirKeys) {
             const auto answer =
                 real.ask(&over, "?", "Achtung", buttons, MessageBoxes::Icon::Question);
             EXPECT_EQ("OCYN"[static_cast<int>(answer)], answers[k]) << answers << " key " << k;
-            EXPECT_EQ(shown.toStdString(), captions);
             QApplication::processEvents();
             EXPECT_EQ(QApplication::activeWindow(), &over);
         }
