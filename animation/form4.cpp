@@ -126,6 +126,14 @@ void Form4::Command2_Click() {
     accept();
 }
 
+void Form4::reject() {
+    Module1& state = host_.state();
+    state.Bildversatz =
+        bildversatzFuer(parseNumber(host_.text6().toStdString()).value_or(1), state.Bildhoehe);
+    host_.DisplayZeichnen();
+    ModalWindow::reject();
+}
+
 void Form4::Command3_Click() {
     const double n = asNumber(bilder_->text());
     if (n > 2) {

@@ -34,6 +34,10 @@ class Form4 : public ModalWindow {
     void Command3_Click();
     void Command4_Click();
 
+    // Escape and the close box: Text6 stays, and the display returns to its picture, so
+    // that the main window's picture number and display agree.
+    void reject() override;
+
   private:
     void buildControls();
     void connectHandlers();

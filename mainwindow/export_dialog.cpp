@@ -1,6 +1,9 @@
 #include "export_dialog.h"
 
+#include "directory_list.h"
+
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QSpinBox>
@@ -55,7 +58,7 @@ std::string exportTarget(ExportKind kind, std::string chosen) {
     return hasExtension ? chosen : chosen + extension;
 }
 
-std::optional<ExportChoice> chooseExport(QWidget* parent) {
+std::optional<ExportChoice> chooseExport(QWidget* parent, const std::optional<ExportChoice>& last) {
     // Qt's own dialog, not the desktop's: that one speaks the desktop's language.
     QFileDialog dialog(parent, QStringLiteral("Bilder exportieren"));
     dialog.setObjectName(QStringLiteral("BilderExportieren"));
@@ -76,6 +79,15 @@ std::optional<ExportChoice> chooseExport(QWidget* parent) {
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, followFilter);
     followFilter(filters.first());
     QSpinBox* scale = addScaleChoice(dialog);
+    if (last) {
+        // A folder of PNG files and a file alike lie in the folder the user was in.
+        dialog.setDirectory(
+            nearestExistingDirectory(QFileInfo(QString::fromStdString(last->path)).absolutePath()));
+        const QString filter = exportFilter(last->settings.kind);
+        dialog.selectNameFilter(filter);
+        followFilter(filter);
+        scale->setValue(last->settings.scale);
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     const auto index = std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()));

@@ -25,7 +25,8 @@ QString exportFilter(ExportKind kind);
 // missing.
 std::string exportTarget(ExportKind kind, std::string chosen);
 
-// Shows the dialog; nullopt when cancelled.
-std::optional<ExportChoice> chooseExport(QWidget* parent);
+// Shows the dialog, opened as `last` was chosen (its folder, kind and scale) when given;
+// nullopt when cancelled.
+std::optional<ExportChoice> chooseExport(QWidget* parent, const std::optional<ExportChoice>& last);
 
 } // namespace smssim

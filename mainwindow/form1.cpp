@@ -9,6 +9,7 @@
 #include "fonts.h"
 #include "form4.h"
 #include "lcd_image.h"
+#include "modal_window.h"
 #include "named.h"
 #include "numbers.h"
 #include "phone_loader.h"
@@ -30,6 +31,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStatusBar>
@@ -92,7 +94,7 @@ Form1::Form1(Module1& state, MessageBoxes& boxes, std::string dataDir, QWidget* 
                                             nullptr, QFileDialog::DontUseNativeDialog)
             .toStdString();
     };
-    chooseExport_ = [this] { return chooseExport(this); };
+    chooseExport_ = [this] { return chooseExport(this, lastExport_); };
 }
 
 void Form1::buildControls() {
@@ -184,6 +186,9 @@ void Form1::buildLengthControls() {
     text2_ = named(new QLineEdit(QString::number(kDefaultMaxLength), client_), "Text2",
                    twipsRect(2520, 5520, 495, 285));
     text2_->setFont(sansSerif);
+    // Typed letters would only leave Text2 without a valid maximum.
+    text2_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), text2_));
     check1_ = named(new QCheckBox(QStringLiteral("Absätze"), client_), "Check1",
                     twipsRect(3360, 5520, 975, 255));
     check1_->hide();
@@ -272,9 +277,14 @@ void Form1::connectHandlers() {
                 [this](const QString& characters) {
                     statusBar()->showMessage(foreignCharactersNote(characters));
                 });
+        connect(text1_[i], &MessageBoxText::lengthLimited, this, [this, i](qsizetype refused) {
+            statusBar()->showMessage(lengthLimitNote(text1_[i]->maxLength(), refused));
+            beep();
+        });
         connect(text1_[i], &MessageBoxText::doubleClicked, this, [this, i] { Text1_DblClick(i); });
     }
     connect(text2_, &QLineEdit::textChanged, this, &Form1::Text2_Change);
+    connect(text2_, &QLineEdit::inputRejected, this, &Form1::beep);
     connect(check1_, &QCheckBox::clicked, this, &Form1::Check1_Click);
     connect(command1_, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(command2_, &QPushButton::clicked, this, &Form1::Command2_Click);
@@ -420,6 +430,11 @@ const MessageBoxText& Form1::currentBox() const {
     return *text1_[state_.AktuellerText == 1 ? 1 : 0];
 }
 
+void Form1::beep() {
+    QApplication::beep();
+    emit beeped();
+}
+
 const std::string& Form1::messageText() const {
     return currentBox().text();
 }
@@ -485,9 +500,10 @@ void Form1::Text2_Change() {
     const auto limit = toLong(*maximum);
     if (!limit)
         return;
-    MessageBoxText& box = currentBox();
-    box.setMaxLength(*limit);
-    label3_->setText(QString::fromStdString(lettersLeftText(*maximum, box.text().size())));
+    // Both boxes: a limit that the window does not show would stop typing in the other.
+    for (MessageBoxText* box : text1_)
+        box->setMaxLength(*limit);
+    label3_->setText(QString::fromStdString(lettersLeftText(*maximum, currentBox().text().size())));
 }
 
 void Form1::Check1_Click() {
@@ -581,6 +597,11 @@ void Form1::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
 }
 
+bool Form1::event(QEvent* event) {
+    activateWhenUnblocked(*this, *event);
+    return QMainWindow::event(event);
+}
+
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
         const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
@@ -590,6 +611,19 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
                 event->ignore();
                 return true;
             }
+        }
+    }
+    if (event->type() == QEvent::KeyPress &&
+        (watched == text1_[0]->widget() || watched == text1_[1]->widget())) {
+        // Bild Nr. is locked: the pages of a long message are turned from the message box.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::MoveToNextPage)) {
+            Command1_Click();
+            return true;
+        }
+        if (key->matches(QKeySequence::MoveToPreviousPage)) {
+            Command2_Click();
+            return true;
         }
     }
     if (watched == frame1_ && event->type() == QEvent::MouseButtonDblClick) {

@@ -96,7 +96,13 @@ class Form1 : public QMainWindow, public AnimationHost {
     void BilderExportieren_Click();
     void BildKopieren_Click();
 
+  signals:
+    // With every beep, which the offscreen platform of the tests does not sound.
+    void beeped();
+
   protected:
+    // After every dialog and message box the window takes the keyboard back.
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Beenden, Ctrl+X and the close box all end here: a changed message is not lost
     // without a question.
@@ -143,6 +149,8 @@ class Form1 : public QMainWindow, public AnimationHost {
     void showPicture(double number);
     MessageBoxText& currentBox();
     const MessageBoxText& currentBox() const;
+    // Input refused: the platform's beep.
+    void beep();
 
     Module1& state_;
     MessageBoxes& boxes_;
@@ -153,6 +161,8 @@ class Form1 : public QMainWindow, public AnimationHost {
     bool placed_ = false; // by the first phone loaded
     // The message as last saved or opened: what quitting may lose is the difference.
     std::string keptText_;
+    // The last export chosen: the export dialog opens with its folder, kind and scale.
+    std::optional<ExportChoice> lastExport_;
 
     QWidget* client_ = nullptr;
     // How much larger than laid out the client area is for the current display.

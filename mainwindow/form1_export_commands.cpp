@@ -36,6 +36,7 @@ void Form1::BilderExportieren_Click() {
     const std::optional<ExportChoice> choice = chooseExport_ ? chooseExport_() : std::nullopt;
     if (!choice)
         return;
+    lastExport_ = choice;
     // The message and phone as shown; the window's own picture stays where it is.
     PictureFrames frames(state_, messageText());
     std::unique_ptr<QProgressDialog> progress;
@@ -62,6 +63,7 @@ void Form1::BilderExportieren_Click() {
 
 void Form1::BildKopieren_Click() {
     QGuiApplication::clipboard()->setImage(bild1_->image());
+    statusBar()->showMessage(QStringLiteral("Bild in die Zwischenablage kopiert"), 10000);
 }
 
 } // namespace smssim

@@ -209,8 +209,10 @@ void MessageBoxText::onWidgetEdited() {
         room = limit > kept ? limit - kept : 0;
     }
     QString foreign;
-    const std::string inserted = message_text::fromDisplay(
-        QStringView(now).mid(prefix, now.size() - suffix - prefix), room, &foreign);
+    const QStringView typed = QStringView(now).mid(prefix, now.size() - suffix - prefix);
+    const std::string inserted = message_text::fromDisplay(typed, room, &foreign);
+    const std::size_t refused =
+        room == std::string::npos ? 0 : message_text::fromDisplay(typed).size() - inserted.size();
     std::string next = text_.substr(0, start) + inserted + text_.substr(end);
 
     const QString shownNext = message_text::toDisplay(next, multiLine);
@@ -224,6 +226,8 @@ void MessageBoxText::onWidgetEdited() {
     }
     if (!foreign.isEmpty())
         emit foreignCharacters(foreign);
+    if (refused > 0)
+        emit lengthLimited(static_cast<qsizetype>(refused));
 }
 
 void MessageBoxText::select(std::size_t start, std::size_t length) {

@@ -62,7 +62,7 @@ class MessageBoxText : public QObject {
     void setText(std::string cp1252);
 
     // 0 means no limit. A limit below the current length stops typing but shortens
-    // nothing.
+    // nothing; an edit it cuts emits lengthLimited().
     std::int32_t maxLength() const { return maxLength_; }
     void setMaxLength(std::int32_t limit) { maxLength_ = limit < 0 ? 0 : limit; }
 
@@ -76,6 +76,8 @@ class MessageBoxText : public QObject {
     void doubleClicked();
     // After a change in which typed or pasted characters became "?".
     void foreignCharacters(const QString& characters);
+    // After an edit that maxLength() cut: `refused` characters were not taken.
+    void lengthLimited(qsizetype refused);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

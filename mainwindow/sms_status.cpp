@@ -2,6 +2,8 @@
 
 #include "text_codec.h"
 
+#include <QLocale>
+
 namespace smssim {
 
 namespace {
@@ -51,6 +53,13 @@ SmsStatus smsStatus(const SmsCost& cost, const GlyphFindings& findings, long pic
 
 QString foreignCharactersNote(const QString& characters) {
     return quoted(characters) + QStringLiteral(" ist kein Zeichen des Telefons");
+}
+
+QString lengthLimitNote(std::int32_t limit, qsizetype refused) {
+    // German grouping whatever the machine's locale: the window speaks German.
+    return QStringLiteral("Maximale Nachrichtenlänge %1 erreicht: %2 Zeichen nicht übernommen")
+        .arg(limit)
+        .arg(QLocale(QLocale::German, QLocale::Germany).toString(refused));
 }
 
 } // namespace smssim

@@ -5,6 +5,7 @@
 #include "sms_check.h"
 
 #include <QString>
+#include <cstdint>
 
 namespace smssim {
 
@@ -18,5 +19,7 @@ SmsStatus smsStatus(const SmsCost& cost, const GlyphFindings& findings, long pic
 
 // The status bar's note when typed or pasted characters had no Windows-1252 code.
 QString foreignCharactersNote(const QString& characters);
+// The status bar's note when typing or pasting was cut at the maximum `limit`.
+QString lengthLimitNote(std::int32_t limit, qsizetype refused);
 
 } // namespace smssim

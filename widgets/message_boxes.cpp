@@ -36,8 +36,9 @@ MessageBoxes::Answer QtMessageBoxes::ask(QWidget* parent, const QString& text,
         break;
     case Buttons::YesNo:
     case Buttons::YesNoDefaultNo:
-        first = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
-        second = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+        // The access keys answer with or without Alt, as Qt's own boxes do.
+        first = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+        second = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
         break;
     }
     box.setDefaultButton(buttons == Buttons::YesNoDefaultNo ? second : first);

@@ -23,7 +23,8 @@ class MessageBoxes {
                        Buttons buttons, Icon icon) = 0;
 };
 
-// Real QMessageBox with German button texts ("Ja", "Nein", "OK", "Abbrechen").
+// Real QMessageBox with German button texts ("Ja", "Nein", "OK", "Abbrechen"); J and N
+// answer with or without Alt.
 class QtMessageBoxes : public MessageBoxes {
   public:
     Answer ask(QWidget* parent, const QString& text, const QString& caption, Buttons buttons,

@@ -4,9 +4,16 @@
 
 #include <QDialog>
 
+class QEvent;
 class QKeyEvent;
 
 namespace smssim {
+
+// When a modal window over `window` closes, Qt leaves it to the window manager to make
+// another window active. Where none does, no window of the program has the keyboard and
+// its shortcuts do nothing until a click; so the window that the closed one blocked asks
+// for it, while the program is the active one.
+void activateWhenUnblocked(QWidget& window, const QEvent& event);
 
 class ModalWindow : public QDialog {
     Q_OBJECT
@@ -14,6 +21,7 @@ class ModalWindow : public QDialog {
     using QDialog::QDialog;
 
   protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 };
 

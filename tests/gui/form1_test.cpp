@@ -115,6 +115,14 @@ TEST_F(Form1Test, TypingRedrawsCountsDownAndKeepsToTheMaximum) {
     }
     QTest::mouseDClick(text1_0(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     EXPECT_EQ(text1_0()->selectedText().size(), 29) << "a double click selects everything";
+    // What the maximum cuts is said, with a beep, as is a letter typed into Text2.
+    text2()->setText(QStringLiteral("300"));
+    QSignalSpy beeps(form.get(), &Form1::beeped);
+    text1_0()->insert(QString(5029, u'p'));
+    EXPECT_EQ(form->statusBar()->currentMessage(),
+              "Maximale Nachrichtenlänge 300 erreicht: 4.729 Zeichen nicht übernommen");
+    QTest::keyClicks(text2(), "x");
+    EXPECT_EQ(std::tuple(text2()->text(), beeps.count()), std::tuple(QString("300"), 2));
 }
 
 // On, refused off (No), and off (Yes).
@@ -122,16 +130,16 @@ TEST_F(Form1Test, ParagraphSwitch) {
     activate(form.get());
     form->Text1(1).setText("alt");
     form->setMessageText("Hallo");
-    text2()->setText(QStringLiteral("5")); // the single-line box's limit only
+    text2()->setText(QStringLiteral("11")); // the limit of both boxes
     QTest::mouseClick(check1(), Qt::LeftButton);
     EXPECT_EQ(std::tuple(state.AktuellerText, state.Absaetze), std::tuple(1, true));
     EXPECT_TRUE(form->Text1(0).widget()->isHidden());
     EXPECT_EQ(QApplication::focusWidget(), form->Text1(1).widget());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QTest::keyClicks(QApplication::focusWidget(), "Welt");
+    QTest::keyClicks(QApplication::focusWidget(), "Welt!");
     EXPECT_EQ(bild1(), enginePicture(state, "Hallo\r\nWelt"));
-    EXPECT_EQ(label3(), QStringLiteral("-6")) << "the break counts 2";
+    EXPECT_EQ(label3(), QStringLiteral("0")) << "the break counts 2";
 
     form->Text1(0).setText("single box text");
     boxes.answers = {MessageBoxes::Answer::No};
@@ -172,16 +180,24 @@ TEST_F(Form1Test, ParagraphSwitch) {
 TEST_F(Form1Test, PlusAndMinusStepThroughThePicturesWithinTheirBounds) {
     activate(form.get());
     form->setMessageText(std::string(30, 'q')); // 5 lines: pictures of lines 1-2, 3-4, 5
-    // "+", "-" or a shorter message ('k'), and what Text6 shows then.
-    for (const char* step : {"+2", "+3", "+3", "-2", "-1", "-1", "+2", "+3", "k3", "+3", "-2"}) {
+    // "+", "-", Page Down ('v') or Up ('r') in the message box, paragraphs on ('p') or a
+    // shorter message ('k'), and what Text6 shows then.
+    for (const char* step : {"+2", "+3", "+3", "-2", "-1", "-1", "v2", "v3", "v3", "p3", "r2", "r1",
+                             "r1", "v2", "+3", "k3", "+3", "-2"}) {
+        QWidget* box = form->Text1(state.AktuellerText).widget();
         if (step[0] == 'k')
             form->setMessageText("kurz");
+        else if (step[0] == 'p')
+            check1()->click();
+        else if (step[0] == 'v' || step[0] == 'r')
+            QTest::keyClick(box, step[0] == 'v' ? Qt::Key_PageDown : Qt::Key_PageUp);
         else
             click(step[0] == '+' ? "Command1" : "Command2");
         EXPECT_EQ(form->text6(), QString::fromLatin1(step + 1)) << step;
         EXPECT_EQ(state.Bildversatz, -12 * (step[1] - '1')) << step;
         EXPECT_EQ(bild1(), enginePicture(state, form->messageText())) << step;
-        EXPECT_EQ(QApplication::focusWidget(), text1_0()) << "focus back in the message box";
+        EXPECT_EQ(QApplication::focusWidget(), form->Text1(state.AktuellerText).widget())
+            << "focus back in the message box";
     }
     EXPECT_EQ(bild1(), backgroundOnly(state)) << "picture 2 of a short message is empty";
     const QImage painted = form->Bild1().grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -351,19 +367,33 @@ TEST_F(Form1Test, ExportAndCopyFromTheMenu) {
     form->setMessageText(std::string(13, 'q')); // two pictures
     click("Command1");
     const QImage shown = bild1();
+    // The filter chosen, the scale and the name (none: cancelled); each use of the dialog
+    // opens as the last one was left.
+    const std::tuple<int, int, QString> uses[] = {{0, 2, typed}, {1, 3, typed + ".gif"}, {}};
     QStringList filters;
-    whenModal<QFileDialog>(form.get(), [&](QFileDialog& dialog) {
-        filters = dialog.nameFilters();
-        dialog.findChild<QSpinBox*>(QStringLiteral("Vergroesserung"))->setValue(2);
-        dialog.selectFile(typed);
-        QMetaObject::invokeMethod(&dialog, "accept");
-    });
-    child<QAction>("BilderExportieren")->trigger();
+    QStringList opened;
+    for (const auto& [filter, scale, name] : uses) {
+        whenModal<QFileDialog>(form.get(), [&](QFileDialog& dialog) {
+            filters = dialog.nameFilters();
+            auto* spin = dialog.findChild<QSpinBox*>(QStringLiteral("Vergroesserung"));
+            opened << dialog.directory().path() + ' ' + dialog.selectedNameFilter() + ' ' +
+                          QString::number(spin->value());
+            if (name.isEmpty())
+                return dialog.reject();
+            dialog.selectNameFilter(filters[filter]);
+            spin->setValue(scale);
+            dialog.selectFile(name);
+            QMetaObject::invokeMethod(&dialog, "accept");
+        });
+        child<QAction>("BilderExportieren")->trigger();
+    }
     EXPECT_EQ(filters, QStringList({"PNG-Bilder, eins je Bild (*.png)", "GIF-Animation (*.gif)",
                                     "Übersicht (*.png)"}));
+    EXPECT_EQ(opened.mid(1), QStringList({dir.path() + " PNG-Bilder, eins je Bild (*.png) 2",
+                                          dir.path() + " GIF-Animation (*.gif) 3"}));
     const QImage second(typed + QStringLiteral("/bild-002.png"));
     EXPECT_EQ(second, enlarged(shown, 2));
-    EXPECT_EQ(form->statusBar()->currentMessage(), "2 Bilder exportiert: " + typed);
+    EXPECT_EQ(form->statusBar()->currentMessage(), "2 Bilder exportiert: " + typed + ".gif");
     EXPECT_EQ(std::tuple(bild1(), form->text6()), std::tuple(shown, QStringLiteral("2")));
 
     form->setExportChooser([&] {
@@ -378,6 +408,7 @@ TEST_F(Form1Test, ExportAndCopyFromTheMenu) {
 
     child<QAction>("BildKopieren")->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), shown);
+    EXPECT_EQ(form->statusBar()->currentMessage(), "Bild in die Zwischenablage kopiert");
     activate(form.get());
     text1_0()->selectAll();
     QTest::keyClick(text1_0(), Qt::Key_C, Qt::ControlModifier);

@@ -106,6 +106,7 @@ TEST_P(MessageBoxTextTest, EditsTheCanonicalTextWhereTheCaretIs) {
 }
 
 TEST_P(MessageBoxTextTest, MaxLength) {
+    QSignalSpy cuts(box, &MessageBoxText::lengthLimited);
     box->setMaxLength(3);
     type(QStringLiteral("abcde"));
     EXPECT_EQ(box->text(), "abc");
@@ -131,6 +132,10 @@ TEST_P(MessageBoxTextTest, MaxLength) {
     EXPECT_EQ(shown().size(), 202) << "a limit below the text shortens nothing";
     key(Qt::Key_Backspace);
     EXPECT_EQ(box->text().size(), 201u) << "deleting still works";
+    QStringList refused;
+    for (const QList<QVariant>& cut : cuts)
+        refused << cut[0].toString();
+    EXPECT_EQ(refused.join(' '), "1 1 1 2 1") << "each cut edit tells what it cut, once";
 }
 
 TEST_P(MessageBoxTextTest, SelectionDoubleClickAndFont) {

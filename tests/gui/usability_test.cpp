@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QMessageBox>
 #include <set>
 
 namespace smssim::test {
@@ -76,10 +77,47 @@ TEST_F(Keyboard, EscapeDoesWhatTheCloseBoxDoesInEveryDialogFromEveryControl) {
             (form.get()->*command)();
             EXPECT_EQ(std::tuple(form->text6(), state.Dateiname, state.Telefonname),
                       std::tuple(QString("1"), std::string(), std::string("GUI-Testhandy")));
+            QApplication::processEvents();
+            EXPECT_EQ(QApplication::activeWindow(), form.get()) << "the keyboard is back";
         }
     }
     EXPECT_EQ(form->messageText(), std::string(30, 'q'));
     EXPECT_TRUE(boxes.asked.empty());
+}
+
+// The real question boxes: J and N answer with or without Alt, Enter gives the default
+// button, Escape "Nein" (or the only button); '-' where a key does nothing.
+TEST_F(Keyboard, MessageBoxesAnswerToTheirKeys) {
+    using B = MessageBoxes::Buttons;
+    const std::pair<Qt::Key, Qt::KeyboardModifier> keys[] = {
+        {Qt::Key_J, Qt::NoModifier},      {Qt::Key_N, Qt::NoModifier},
+        {Qt::Key_J, Qt::AltModifier},     {Qt::Key_N, Qt::AltModifier},
+        {Qt::Key_Return, Qt::NoModifier}, {Qt::Key_Escape, Qt::NoModifier}};
+    const std::pair<B, const char*> rows[] = {{B::Ok, "----OO"},
+                                              {B::OkCancel, "----OC"},
+                                              {B::YesNo, "YNYNYN"},
+                                              {B::YesNoDefaultNo, "YNYNNN"}};
+    QtMessageBoxes real;
+    // Over a dialog, as the save question is; the dialog has the keyboard again after it.
+    Form4 over(*form, form.get());
+    over.setWindowModality(Qt::ApplicationModal);
+    activate(&over);
+    for (const auto& [buttons, answers] : rows) {
+        for (std::size_t k = 0; k < std::size(keys); ++k) {
+            if (answers[k] == '-')
+                continue;
+            whenModal<QMessageBox>(form.get(), [&](QMessageBox& box) {
+                activate(&box);
+                QTest::keyClick(QApplication::focusWidget(), keys[k].first, keys[k].second);
+                EXPECT_TRUE(QTest::qWaitFor([&] { return !box.isVisible(); })); // J, N animate
+            });
+            const auto answer =
+                real.ask(&over, "?", "Achtung", buttons, MessageBoxes::Icon::Question);
+            EXPECT_EQ("OCYN"[static_cast<int>(answer)], answers[k]) << answers << " key " << k;
+            QApplication::processEvents();
+            EXPECT_EQ(QApplication::activeWindow(), &over);
+        }
+    }
 }
 
 // Every control that takes the focus, hidden ones included, tells a screen reader what it
