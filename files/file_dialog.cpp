@@ -83,8 +83,7 @@ void FileDialog::cancel() {
 }
 
 void FileDialog::warn(const QString& text) {
-    boxes_.ask(this, text, QStringLiteral("Achtung"), MessageBoxes::Buttons::Ok,
-               MessageBoxes::Icon::Exclamation);
+    boxes_.warn(this, text);
 }
 
 } // namespace smssim

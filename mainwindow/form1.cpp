@@ -130,8 +130,8 @@ void Form1::buildMessageBoxes() {
 
     // Element i of the control array Text1 is the widget named "Text1_i".
     const QRect messageRect = twipsRect(240, 3840, 4095, 615);
-    text1_[0] = new MessageBoxText(MessageBoxText::Kind::SingleLine, client_);
-    text1_[1] = new MessageBoxText(MessageBoxText::Kind::MultiLine, client_);
+    text1_[0] = new MessageEdit(MessageEdit::Kind::SingleLine, client_);
+    text1_[1] = new MessageEdit(MessageEdit::Kind::MultiLine, client_);
     named(text1_[0]->widget(), "Text1_0", messageRect);
     named(text1_[1]->widget(), "Text1_1", messageRect);
     text1_[0]->setObjectName(QStringLiteral("Text1_0"));
@@ -209,34 +209,39 @@ void Form1::buildStatusBar() {
     statusBar()->setSizeGripEnabled(false);
 }
 
+QAction* Form1::addMenuEntry(QWidget* menu, const QString& caption, const char* name,
+                             QKeySequence keys, void (Form1::*handler)()) {
+    auto* action = new QAction(caption, this);
+    action->setObjectName(QString::fromUtf8(name));
+    action->setShortcut(keys);
+    connect(action, &QAction::triggered, this, handler);
+    menu->addAction(action);
+    return action;
+}
+
 void Form1::buildMenu() {
     auto* datei = menuBar()->addMenu(QStringLiteral("&Datei"));
     datei->setObjectName(QStringLiteral("Datei"));
-    zeichensatz_ = datei->addAction(QStringLiteral("&Zeichensatz laden"));
-    zeichensatz_->setObjectName(QStringLiteral("Zeichensatz"));
-    beenden_ = datei->addAction(QStringLiteral("&Beenden"));
-    beenden_->setObjectName(QStringLiteral("Beenden"));
-    beenden_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    zeichensatz_ = addMenuEntry(datei, QStringLiteral("&Zeichensatz laden"), "Zeichensatz", {},
+                                &Form1::Zeichensatz_Click);
+    beenden_ = addMenuEntry(datei, QStringLiteral("&Beenden"), "Beenden", Qt::CTRL | Qt::Key_X,
+                            &Form1::Beenden_Click);
 
     auto* textnachricht = menuBar()->addMenu(QStringLiteral("&Textnachricht"));
     textnachricht->setObjectName(QStringLiteral("Textnachricht"));
-    oeffnen_ = textnachricht->addAction(QStringLiteral("&Öffnen.."));
-    oeffnen_->setObjectName(QStringLiteral("Öffnen"));
-    oeffnen_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    speichern_ = textnachricht->addAction(QStringLiteral("&Speichern unter.."));
-    speichern_->setObjectName(QStringLiteral("Speichern"));
-    speichern_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    annimieren_ = textnachricht->addAction(QStringLiteral("&Annimieren.."));
-    annimieren_->setObjectName(QStringLiteral("Annimieren"));
-    annimieren_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    oeffnen_ = addMenuEntry(textnachricht, QStringLiteral("&Öffnen.."), "Öffnen",
+                            Qt::CTRL | Qt::Key_O, &Form1::Öffnen_Click);
+    speichern_ = addMenuEntry(textnachricht, QStringLiteral("&Speichern unter.."), "Speichern",
+                              Qt::CTRL | Qt::Key_S, &Form1::Speichern_Click);
+    annimieren_ = addMenuEntry(textnachricht, QStringLiteral("&Annimieren.."), "Annimieren",
+                               Qt::CTRL | Qt::Key_A, &Form1::Annimieren_Click);
     // Additions after the laid-out items. No Ctrl+C: it stays the copy of the text boxes.
-    bilderExportieren_ = textnachricht->addAction(QStringLiteral("Bilder &exportieren.."));
-    bilderExportieren_->setObjectName(QStringLiteral("BilderExportieren"));
-    bildKopieren_ = textnachricht->addAction(QStringLiteral("Bild &kopieren"));
-    bildKopieren_->setObjectName(QStringLiteral("BildKopieren"));
+    addMenuEntry(textnachricht, QStringLiteral("Bilder &exportieren.."), "BilderExportieren", {},
+                 &Form1::BilderExportieren_Click);
+    addMenuEntry(textnachricht, QStringLiteral("Bild &kopieren"), "BildKopieren", {},
+                 &Form1::BildKopieren_Click);
 
-    info_ = menuBar()->addAction(QStringLiteral("&Info"));
-    info_->setObjectName(QStringLiteral("Info"));
+    addMenuEntry(menuBar(), QStringLiteral("&Info"), "Info", {}, &Form1::Info_Click);
 }
 
 void Form1::nameControls() {
@@ -272,16 +277,16 @@ void Form1::buildTabOrder() {
 
 void Form1::connectHandlers() {
     for (int i = 0; i < 2; ++i) {
-        connect(text1_[i], &MessageBoxText::changed, this, [this, i] { Text1_Change(i); });
-        connect(text1_[i], &MessageBoxText::foreignCharacters, this,
+        connect(text1_[i], &MessageEdit::changed, this, [this, i] { Text1_Change(i); });
+        connect(text1_[i], &MessageEdit::foreignCharacters, this,
                 [this](const QString& characters) {
                     statusBar()->showMessage(foreignCharactersNote(characters));
                 });
-        connect(text1_[i], &MessageBoxText::lengthLimited, this, [this, i](qsizetype refused) {
+        connect(text1_[i], &MessageEdit::lengthLimited, this, [this, i](qsizetype refused) {
             statusBar()->showMessage(lengthLimitNote(text1_[i]->maxLength(), refused));
             beep();
         });
-        connect(text1_[i], &MessageBoxText::doubleClicked, this, [this, i] { Text1_DblClick(i); });
+        connect(text1_[i], &MessageEdit::doubleClicked, this, [this, i] { Text1_DblClick(i); });
     }
     connect(text2_, &QLineEdit::textChanged, this, &Form1::Text2_Change);
     connect(text2_, &QLineEdit::inputRejected, this, &Form1::beep);
@@ -290,14 +295,6 @@ void Form1::connectHandlers() {
     connect(command2_, &QPushButton::clicked, this, &Form1::Command2_Click);
     frame1_->installEventFilter(this);
 
-    connect(zeichensatz_, &QAction::triggered, this, &Form1::Zeichensatz_Click);
-    connect(beenden_, &QAction::triggered, this, &Form1::Beenden_Click);
-    connect(oeffnen_, &QAction::triggered, this, &Form1::Öffnen_Click);
-    connect(speichern_, &QAction::triggered, this, &Form1::Speichern_Click);
-    connect(annimieren_, &QAction::triggered, this, &Form1::Annimieren_Click);
-    connect(info_, &QAction::triggered, this, &Form1::Info_Click);
-    connect(bilderExportieren_, &QAction::triggered, this, &Form1::BilderExportieren_Click);
-    connect(bildKopieren_, &QAction::triggered, this, &Form1::BildKopieren_Click);
     // Ctrl+C copies the picture where no text box claims it: on the display itself.
     auto* copyDisplay = new QAction(bild1_);
     copyDisplay->setShortcut(QKeySequence::Copy);
@@ -348,8 +345,7 @@ bool Form1::applyPhone(const std::string& path, const QString& hint) {
         QString text = QString::fromStdString(error->text());
         if (!hint.isEmpty())
             text += QStringLiteral("\n\n") + hint;
-        boxes_.ask(this, text, QStringLiteral("Achtung"), MessageBoxes::Buttons::Ok,
-                   MessageBoxes::Icon::Exclamation);
+        boxes_.warn(this, text);
         return false;
     }
     const auto& lists = std::get<PhoneLists>(result);
@@ -422,11 +418,11 @@ void Form1::makeRoomForDisplay(QSize display) {
     layout()->activate(); // the window takes its new size now, not later
 }
 
-MessageBoxText& Form1::currentBox() {
+MessageEdit& Form1::currentBox() {
     return *text1_[state_.AktuellerText == 1 ? 1 : 0];
 }
 
-const MessageBoxText& Form1::currentBox() const {
+const MessageEdit& Form1::currentBox() const {
     return *text1_[state_.AktuellerText == 1 ? 1 : 0];
 }
 
@@ -487,7 +483,7 @@ void Form1::Text1_Change(int) {
 }
 
 void Form1::Text1_DblClick(int) {
-    MessageBoxText& box = currentBox();
+    MessageEdit& box = currentBox();
     box.select(0, box.text().size());
     box.widget()->setFocus();
 }
@@ -501,7 +497,7 @@ void Form1::Text2_Change() {
     if (!limit)
         return;
     // Both boxes: a limit that the window does not show would stop typing in the other.
-    for (MessageBoxText* box : text1_)
+    for (MessageEdit* box : text1_)
         box->setMaxLength(*limit);
     label3_->setText(QString::fromStdString(lettersLeftText(*maximum, currentBox().text().size())));
 }
@@ -562,7 +558,7 @@ void Form1::showPicture(double number) {
 }
 
 void Form1::Frame1_DblClick() {
-    MessageBoxText& box = currentBox();
+    MessageEdit& box = currentBox();
     if (box.text() == "Displaytest") {
         box.setText(std::string());
         Bildtest();

@@ -5,11 +5,12 @@
 
 #include "animation_host.h"
 #include "export_dialog.h"
-#include "message_box_text.h"
 #include "message_boxes.h"
+#include "message_edit.h"
 #include "sms_check.h"
 #include "state.h"
 
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QRect>
 #include <QSize>
@@ -74,7 +75,7 @@ class Form1 : public QMainWindow, public AnimationHost {
     void DisplayZeichnen() override;
 
     // The control array Text1: element 0 single-line, element 1 with paragraphs.
-    MessageBoxText& Text1(int index) { return *text1_.at(static_cast<std::size_t>(index)); }
+    MessageEdit& Text1(int index) { return *text1_.at(static_cast<std::size_t>(index)); }
     DisplayPicture& Bild1() { return *bild1_; }
 
     // --- Handlers, named control_event.
@@ -121,6 +122,9 @@ class Form1 : public QMainWindow, public AnimationHost {
     // The status bar and Bild1's description for screen readers, after each drawing.
     void showSmsStatus(std::int32_t bildanzahl);
     void buildMenu();
+    // A menu entry named `name`, with its keys, that runs `handler`.
+    QAction* addMenuEntry(QWidget* menu, const QString& caption, const char* name,
+                          QKeySequence keys, void (Form1::*handler)());
     void nameControls();
     void buildTabOrder();
     void connectHandlers();
@@ -147,8 +151,8 @@ class Form1 : public QMainWindow, public AnimationHost {
     void Bildtest();
     // Shows picture `number`: Text6, Bildversatz and the display.
     void showPicture(double number);
-    MessageBoxText& currentBox();
-    const MessageBoxText& currentBox() const;
+    MessageEdit& currentBox();
+    const MessageEdit& currentBox() const;
     // Input refused: the platform's beep.
     void beep();
 
@@ -169,7 +173,7 @@ class Form1 : public QMainWindow, public AnimationHost {
     QSize grown_{0, 0};
     DisplayPicture* bild1_ = nullptr;
     QLabel* label6_ = nullptr;
-    std::array<MessageBoxText*, 2> text1_{};
+    std::array<MessageEdit*, 2> text1_{};
     QLabel* label4_ = nullptr;
     QPlainTextEdit* text3_ = nullptr;
     QGroupBox* frame1_ = nullptr;
@@ -192,9 +196,6 @@ class Form1 : public QMainWindow, public AnimationHost {
     QAction* oeffnen_ = nullptr;
     QAction* speichern_ = nullptr;
     QAction* annimieren_ = nullptr;
-    QAction* info_ = nullptr;
-    QAction* bilderExportieren_ = nullptr;
-    QAction* bildKopieren_ = nullptr;
 };
 
 } // namespace smssim

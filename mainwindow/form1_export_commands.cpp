@@ -51,8 +51,7 @@ void Form1::BilderExportieren_Click() {
     const ExportResult result = exportPictures(frames, choice->settings, choice->path, tell);
     progress.reset();
     if (result.error)
-        boxes_.ask(this, QString::fromStdString(result.error->text()), QStringLiteral("Achtung"),
-                   MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Exclamation);
+        boxes_.warn(this, QString::fromStdString(result.error->text()));
     else if (!result.cancelled)
         statusBar()->showMessage(
             (frames.count() == 1 ? QStringLiteral("1 Bild")

@@ -51,9 +51,7 @@ void Form1::Öffnen_Click() {
             setMessageText(*text);
             keptText_ = messageText();
         } else {
-            boxes_.ask(this, QString::fromStdString(std::get<MessageFileError>(read).text()),
-                       QStringLiteral("Achtung"), MessageBoxes::Buttons::Ok,
-                       MessageBoxes::Icon::Exclamation);
+            boxes_.warn(this, QString::fromStdString(std::get<MessageFileError>(read).text()));
             // The file is not taken: undo any preview, as a cancel does.
             setMessageText(before);
         }

@@ -21,6 +21,10 @@ class MessageBoxes {
     // buttons say otherwise.
     virtual Answer ask(QWidget* parent, const QString& text, const QString& caption,
                        Buttons buttons, Icon icon) = 0;
+    // What went wrong, in the one box every window shows it in: "Achtung", OK, a warning.
+    void warn(QWidget* parent, const QString& text) {
+        ask(parent, text, QStringLiteral("Achtung"), Buttons::Ok, Icon::Exclamation);
+    }
 };
 
 // Real QMessageBox with German button texts ("Ja", "Nein", "OK", "Abbrechen"); J and N

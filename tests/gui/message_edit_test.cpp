@@ -1,6 +1,6 @@
 // The message boxes keep the exact Windows-1252 text while Qt's widgets show it.
 
-#include "message_box_text.h"
+#include "message_edit.h"
 
 #include <QFont>
 #include <QLineEdit>
@@ -14,7 +14,7 @@
 namespace smssim {
 namespace {
 
-using Kind = MessageBoxText::Kind;
+using Kind = MessageEdit::Kind;
 namespace mt = message_text;
 
 TEST(MessageTextMapping, ShownPerBoxAndReadBackUnchanged) {
@@ -37,16 +37,27 @@ TEST(MessageTextMapping, ShownPerBoxAndReadBackUnchanged) {
     EXPECT_EQ(mt::fromDisplay(QString::fromUtf16(u"\u20ac\u00e4\u0101\U0001F600")), "\x80\xe4??");
     EXPECT_EQ(mt::fromDisplay(QString::fromUtf16(u"a\nb\r\nc\u2028d\u2029e\rf")),
               "a\r\nb\r\nc\r\nd\r\ne\rf");
+
+    // The span an edit replaced (before, after, caret after it): in a run of equal letters
+    // it lies at the caret.
+    const std::tuple<const char16_t*, const char16_t*, int, mt::EditedSpan> edits[] = {
+        {u"aaaa", u"aaxaa", 3, {2, 2}}, {u"aaaa", u"aaaaa", 1, {0, 4}},
+        {u"abc", u"abcd", 4, {3, 0}},   {u"abcd", u"ad", 1, {1, 1}},
+        {u"abcd", u"aXd", 2, {1, 1}},   {u"", u"xyz", 3, {0, 0}}};
+    for (const auto& [before, after, caret, span] : edits)
+        EXPECT_EQ(mt::editedSpan(QString::fromUtf16(before), QString::fromUtf16(after), caret),
+                  span)
+            << QString::fromUtf16(after).toStdString();
 }
 
-class MessageBoxTextTest : public ::testing::TestWithParam<Kind> {
+class MessageEditTest : public ::testing::TestWithParam<Kind> {
   protected:
     void SetUp() override {
-        box = new MessageBoxText(GetParam(), &window);
+        box = new MessageEdit(GetParam(), &window);
         box->widget()->setGeometry(0, 0, 300, 100);
         window.show();
         box->widget()->setFocus();
-        changes = std::make_unique<QSignalSpy>(box, &MessageBoxText::changed);
+        changes = std::make_unique<QSignalSpy>(box, &MessageEdit::changed);
     }
 
     QLineEdit* line() const { return qobject_cast<QLineEdit*>(box->widget()); }
@@ -64,11 +75,11 @@ class MessageBoxTextTest : public ::testing::TestWithParam<Kind> {
     }
 
     QWidget window;
-    MessageBoxText* box = nullptr;
+    MessageEdit* box = nullptr;
     std::unique_ptr<QSignalSpy> changes;
 };
 
-TEST_P(MessageBoxTextTest, EditsTheCanonicalTextWhereTheCaretIs) {
+TEST_P(MessageEditTest, EditsTheCanonicalTextWhereTheCaretIs) {
     box->setText("yz");
     type(QStringLiteral("x"));
     EXPECT_EQ(box->text(), "xyz") << "an assignment puts the caret at the start";
@@ -105,8 +116,8 @@ TEST_P(MessageBoxTextTest, EditsTheCanonicalTextWhereTheCaretIs) {
     }
 }
 
-TEST_P(MessageBoxTextTest, MaxLength) {
-    QSignalSpy cuts(box, &MessageBoxText::lengthLimited);
+TEST_P(MessageEditTest, MaxLength) {
+    QSignalSpy cuts(box, &MessageEdit::lengthLimited);
     box->setMaxLength(3);
     type(QStringLiteral("abcde"));
     EXPECT_EQ(box->text(), "abc");
@@ -138,7 +149,7 @@ TEST_P(MessageBoxTextTest, MaxLength) {
     EXPECT_EQ(refused.join(' '), "1 1 1 2 1") << "each cut edit tells what it cut, once";
 }
 
-TEST_P(MessageBoxTextTest, SelectionDoubleClickAndFont) {
+TEST_P(MessageEditTest, SelectionDoubleClickAndFont) {
     const auto selection = [&] {
         return std::to_string(box->selectionStart()) + "+" + std::to_string(box->selectionLength());
     };
@@ -148,7 +159,7 @@ TEST_P(MessageBoxTextTest, SelectionDoubleClickAndFont) {
     box->select(0, 6);
     EXPECT_EQ(selection(), "0+6");
 
-    QSignalSpy doubleClicks(box, &MessageBoxText::doubleClicked);
+    QSignalSpy doubleClicks(box, &MessageEdit::doubleClicked);
     QTest::mouseDClick(line() ? box->widget() : plain()->viewport(), Qt::LeftButton, Qt::NoModifier,
                        QPoint(10, 10));
     EXPECT_EQ(doubleClicks.count(), 1);
@@ -162,7 +173,7 @@ TEST_P(MessageBoxTextTest, SelectionDoubleClickAndFont) {
     EXPECT_TRUE(font.styleStrategy() & QFont::PreferNoShaping);
 }
 
-INSTANTIATE_TEST_SUITE_P(Boxes, MessageBoxTextTest,
+INSTANTIATE_TEST_SUITE_P(Boxes, MessageEditTest,
                          ::testing::Values(Kind::SingleLine, Kind::MultiLine),
                          [](const auto& info) {
                              return info.param == Kind::SingleLine ? "SingleLine" : "MultiLine";

@@ -37,20 +37,30 @@ QString toDisplay(std::string_view canonical, bool multiLine);
 std::string fromDisplay(QStringView shown, std::size_t limit = std::string::npos,
                         QString* foreign = nullptr);
 
+// What an edit of the widget changed: the characters before `prefix` and the last
+// `suffix` ones are those of the text before it; the span between was replaced. `cursor`
+// is the caret after the edit.
+struct EditedSpan {
+    qsizetype prefix = 0;
+    qsizetype suffix = 0;
+    bool operator==(const EditedSpan&) const = default;
+};
+EditedSpan editedSpan(QStringView before, QStringView after, qsizetype cursor);
+
 // Index conversions between the canonical text and its shown form.
 int displayIndex(std::string_view canonical, std::size_t canonicalIndex, bool multiLine);
 std::size_t canonicalIndex(std::string_view canonical, int displayIndex, bool multiLine);
 
 } // namespace message_text
 
-class MessageBoxText : public QObject {
+class MessageEdit : public QObject {
     Q_OBJECT
   public:
     enum class Kind { SingleLine, MultiLine };
 
     // Creates its edit widget as a child of `parent`; the object lives as long as the
     // widget.
-    MessageBoxText(Kind kind, QWidget* parent);
+    MessageEdit(Kind kind, QWidget* parent);
 
     QWidget* widget() const;
     Kind kind() const { return kind_; }

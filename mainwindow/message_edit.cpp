@@ -1,6 +1,7 @@
-#include "message_box_text.h"
+#include "message_edit.h"
 
 #include "cp1252.h"
+#include "line_ends.h"
 
 #include <QEvent>
 #include <QFont>
@@ -17,13 +18,11 @@ namespace message_text {
 
 namespace {
 
-constexpr char kCr = 13;
-constexpr char kLf = 10;
 constexpr char16_t kFirstControlPicture = 0x2400; // U+2400..U+241F stand for codes 0..31
 constexpr char16_t kDeletePicture = 0x2421;
 
 bool isBreakAt(std::string_view text, std::size_t i, bool multiLine) {
-    return multiLine && text[i] == kCr && i + 1 < text.size() && text[i + 1] == kLf;
+    return multiLine && crLfAt(text, i);
 }
 
 QChar shownChar(std::uint8_t code) {
@@ -123,7 +122,7 @@ QFont unshapedFont() {
 
 } // namespace
 
-MessageBoxText::MessageBoxText(Kind kind, QWidget* parent) : kind_(kind) {
+MessageEdit::MessageEdit(Kind kind, QWidget* parent) : kind_(kind) {
     if (kind == Kind::SingleLine) {
         line_ = new QLineEdit(parent);
         // The limit is ours (maxLength_); Qt's own would truncate assigned text.
@@ -131,28 +130,49 @@ MessageBoxText::MessageBoxText(Kind kind, QWidget* parent) : kind_(kind) {
         line_->setFont(unshapedFont());
         line_->installEventFilter(this);
         setParent(line_);
-        connect(line_, &QLineEdit::textChanged, this, &MessageBoxText::onWidgetEdited);
+        connect(line_, &QLineEdit::textChanged, this, &MessageEdit::onWidgetEdited);
     } else {
         plain_ = new QPlainTextEdit(parent);
         plain_->setTabChangesFocus(true);
         plain_->setFont(unshapedFont());
         plain_->viewport()->installEventFilter(this);
         setParent(plain_);
-        connect(plain_, &QPlainTextEdit::textChanged, this, &MessageBoxText::onWidgetEdited);
+        connect(plain_, &QPlainTextEdit::textChanged, this, &MessageEdit::onWidgetEdited);
     }
 }
 
-QWidget* MessageBoxText::widget() const {
+QWidget* MessageEdit::widget() const {
     if (line_)
         return line_;
     return plain_;
 }
 
-QString MessageBoxText::widgetText() const {
+namespace message_text {
+
+EditedSpan editedSpan(QStringView before, QStringView after, qsizetype cursor) {
+    const auto growth = after.size() - before.size();
+    const auto common = std::min(after.size(), before.size());
+    // The prefix may not pass the caret, so typing into a run of equal letters is placed
+    // where the caret is.
+    const auto prefixMax =
+        std::clamp<qsizetype>(cursor - std::max<qsizetype>(growth, 0), 0, common);
+    qsizetype prefix = 0;
+    while (prefix < prefixMax && after[prefix] == before[prefix])
+        ++prefix;
+    qsizetype suffix = 0;
+    while (suffix < common - prefix &&
+           after[after.size() - 1 - suffix] == before[before.size() - 1 - suffix])
+        ++suffix;
+    return {prefix, suffix};
+}
+
+} // namespace message_text
+
+QString MessageEdit::widgetText() const {
     return line_ ? line_->text() : plain_->document()->toRawText();
 }
 
-void MessageBoxText::showText(const QString& shown, int cursor) {
+void MessageEdit::showText(const QString& shown, int cursor) {
     syncing_ = true;
     if (line_) {
         line_->setText(shown);
@@ -167,14 +187,14 @@ void MessageBoxText::showText(const QString& shown, int cursor) {
     shown_ = widgetText();
 }
 
-void MessageBoxText::setText(std::string cp1252) {
+void MessageEdit::setText(std::string cp1252) {
     text_ = std::move(cp1252);
     // The caret goes to the start, as after any assignment to a text box's Text.
     showText(message_text::toDisplay(text_, kind_ == Kind::MultiLine), 0);
     emit changed();
 }
 
-void MessageBoxText::onWidgetEdited() {
+void MessageEdit::onWidgetEdited() {
     if (syncing_)
         return;
     const QString now = widgetText();
@@ -182,21 +202,8 @@ void MessageBoxText::onWidgetEdited() {
         return;
     const bool multiLine = kind_ == Kind::MultiLine;
 
-    // The edited span: common prefix and suffix of the old and new shown text. The
-    // prefix may not pass the caret, so typing into a run of equal letters is placed
-    // where the caret is.
     const int cursor = line_ ? line_->cursorPosition() : plain_->textCursor().position();
-    const auto growth = now.size() - shown_.size();
-    const auto common = std::min(now.size(), shown_.size());
-    const auto prefixMax =
-        std::clamp<qsizetype>(cursor - std::max<qsizetype>(growth, 0), 0, common);
-    qsizetype prefix = 0;
-    while (prefix < prefixMax && now[prefix] == shown_[prefix])
-        ++prefix;
-    qsizetype suffix = 0;
-    while (suffix < common - prefix &&
-           now[now.size() - 1 - suffix] == shown_[shown_.size() - 1 - suffix])
-        ++suffix;
+    const auto [prefix, suffix] = message_text::editedSpan(shown_, now, cursor);
 
     const std::size_t start =
         message_text::canonicalIndex(text_, static_cast<int>(prefix), multiLine);
@@ -230,7 +237,7 @@ void MessageBoxText::onWidgetEdited() {
         emit lengthLimited(static_cast<qsizetype>(refused));
 }
 
-void MessageBoxText::select(std::size_t start, std::size_t length) {
+void MessageEdit::select(std::size_t start, std::size_t length) {
     const bool multiLine = kind_ == Kind::MultiLine;
     const int from = message_text::displayIndex(text_, start, multiLine);
     const int to = message_text::displayIndex(text_, start + length, multiLine);
@@ -244,14 +251,14 @@ void MessageBoxText::select(std::size_t start, std::size_t length) {
     }
 }
 
-std::size_t MessageBoxText::selectionStart() const {
+std::size_t MessageEdit::selectionStart() const {
     const int shown =
         line_ ? (line_->hasSelectedText() ? line_->selectionStart() : line_->cursorPosition())
               : plain_->textCursor().selectionStart();
     return message_text::canonicalIndex(text_, shown, kind_ == Kind::MultiLine);
 }
 
-std::size_t MessageBoxText::selectionLength() const {
+std::size_t MessageEdit::selectionLength() const {
     const bool multiLine = kind_ == Kind::MultiLine;
     int from = 0;
     int to = 0;
@@ -268,7 +275,7 @@ std::size_t MessageBoxText::selectionLength() const {
            message_text::canonicalIndex(text_, from, multiLine);
 }
 
-bool MessageBoxText::eventFilter(QObject* watched, QEvent* event) {
+bool MessageEdit::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonDblClick &&
         watched == (line_ ? static_cast<QObject*>(line_) : plain_->viewport())) {
         // The handler selects the whole text; the widget's own word selection would
