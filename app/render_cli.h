@@ -31,7 +31,7 @@ struct RenderOptions {
     double scale = 1;         // png, gif and sheet enlarged by whole pixels
     double delayMs = kDefaultGifDelayMs;
     double columns = kDefaultSheetColumns;
-    // Not an argument: set by main. A picture is not printed to a terminal.
+    // Not an argument: set by runRenderCommand. A picture is not printed to a terminal.
     bool outputIsTerminal = false;
 };
 
