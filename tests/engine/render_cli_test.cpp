@@ -70,7 +70,7 @@ TEST(RenderCli, RefusesWrongArgumentsWithStatusTwoInOneLine) {
     const std::string text = "A\nB\nC\nA\nB."; // three pictures on mini.bsd
     const std::pair<std::vector<std::string>, std::string> rows[] = {
         {{"--phone", kMini}, "die Nachricht fehlt"},
-        {{"--text", "a", "--bogus"}, "unbekannte Option „--bogus“"},
+        {{"--text", "a", "-x"}, "unbekannte Option „-x“"},
         {{"--text", "a", "--picture", "0"}, "--picture braucht eine ganze Zahl ab 1, nicht „0“"},
         {{"--text", "a", "--picture", "1.5"}, "„1.5“"},
         {{"--text", "a", "--max-length", "-1"}, "--max-length"},
