@@ -1,9 +1,12 @@
 #pragma once
-// What the two command-line programs share when they read their arguments through Qt.
+// What the two command-line programs share: reading their arguments through Qt and
+// printing a reason.
 
 #include <QCommandLineParser>
+#include <QList>
 #include <QString>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,9 +20,17 @@ std::string toBytes(const QString& text);
 // An option that takes a value, as --name VALUE or --name=VALUE.
 QCommandLineOption valueOption(const char* name, const char* valueName);
 
-// Parses `args` (without the program name) with the options already added to `parser`;
-// the error text when they do not fit.
-std::optional<std::string> parseArguments(QCommandLineParser& parser, const char* program,
+// Adds `options` to `parser` and parses `args` (without the program name); the German
+// error text when they do not fit.
+std::optional<std::string> parseArguments(QCommandLineParser& parser,
+                                          const QList<QCommandLineOption>& options,
                                           const std::vector<std::string>& args);
+
+// "program: reason" as one line: the reasons the window shows break lines, a line on
+// standard error does not.
+void printProblem(std::ostream& err, const char* program, const std::string& reason);
+
+// A wrong argument: the reason and where the usage is, on one line.
+void printUsageError(std::ostream& err, const char* program, const std::string& reason);
 
 } // namespace smssim

@@ -16,8 +16,8 @@ std::optional<std::string> setCount(int& into, const std::string& option, const 
                                     int maximum) {
     const auto value = parseNumber(text);
     if (!value || *value != std::floor(*value) || *value < 1 || *value > maximum)
-        return option + " needs a whole number from 1 to " + std::to_string(maximum) + ", not '" +
-               text + "'";
+        return option + " braucht eine ganze Zahl von 1 bis " + std::to_string(maximum) +
+               ", nicht „" + text + "“";
     into = static_cast<int>(*value);
     return std::nullopt;
 }
@@ -26,15 +26,15 @@ std::optional<std::string> setDisplay(FontPhoneOptions& o, const std::string& te
     const auto x = text.find('x');
     const int most = static_cast<int>(kMaxDisplaySize);
     if (x == std::string::npos)
-        return "--display needs WIDTHxHEIGHT, as 84x48, not '" + text + "'";
-    if (auto e = setCount(o.displayWidth, "--display's width", text.substr(0, x), most))
+        return "--display braucht BREITExHÖHE wie 84x48, nicht „" + text + "“";
+    if (auto e = setCount(o.displayWidth, "die Breite von --display", text.substr(0, x), most))
         return e;
-    return setCount(o.displayHeight, "--display's height", text.substr(x + 1), most);
+    return setCount(o.displayHeight, "die Höhe von --display", text.substr(x + 1), most);
 }
 
 std::optional<std::string> setColour(FontPhoneOptions& o, const std::string& text) {
     if (!QRegularExpression(QStringLiteral("^[0-9A-Fa-f]{6}$")).match(fromBytes(text)).hasMatch())
-        return "--colour needs RRGGBB in hexadecimal, as 96BE78, not '" + text + "'";
+        return "--colour braucht RRGGBB hexadezimal wie 96BE78, nicht „" + text + "“";
     const long rgb = std::stol(text, nullptr, 16);
     o.colour = static_cast<std::int32_t>((rgb >> 16) + (rgb & 0xFF00) + ((rgb & 0xFF) << 16));
     return std::nullopt;
@@ -44,8 +44,8 @@ std::optional<std::string> setColour(FontPhoneOptions& o, const std::string& tex
 std::optional<std::string> setName(FontPhoneOptions& o, const std::string& text) {
     auto name = utf8ToCp1252(text);
     if (!name)
-        return "--name '" + text +
-               "' is not UTF-8 or holds a character without a Windows-1252 code";
+        return "--name „" + text +
+               "“ ist kein UTF-8 oder enthält ein Zeichen ohne Windows-1252-Code";
     if (auto problem = headerTextProblem(*name))
         return "--name: " + *problem;
     o.name = std::move(*name);
@@ -54,7 +54,8 @@ std::optional<std::string> setName(FontPhoneOptions& o, const std::string& text)
 
 std::optional<std::string> setExtension(FontPhoneOptions& o, const std::string& text) {
     if (!QRegularExpression(QStringLiteral("^\\.[0-9A-Za-z]+$")).match(fromBytes(text)).hasMatch())
-        return "--extension needs a dot and letters or digits, as .n51, not '" + text + "'";
+        return "--extension braucht einen Punkt und Buchstaben oder Ziffern wie .n51, nicht „" +
+               text + "“";
     o.extension = text;
     return std::nullopt;
 }
@@ -90,25 +91,47 @@ std::optional<std::string> setValues(FontPhoneOptions& o, const QCommandLinePars
 } // namespace
 
 std::string font2bsdUsage() {
-    return "usage: smssim-font2bsd FONT --out FILE.bsd [--name NAME] [--display WxH]\n"
-           "                       [--line-width N] [--picture-height N] [--pitch N]\n"
-           "                       [--colour RRGGBB] [--paragraphs] [--no-word-wrap]\n"
-           "                       [--extension .EXT] [--pixel-size N] [--crop]\n"
-           "FONT: BDF, PCF (also .pcf.gz) or an outline font with --pixel-size\n";
+    return "Aufruf: smssim-font2bsd SCHRIFT --out DATEI.bsd [--name NAME] [--display BxH]\n"
+           "                        [--line-width N] [--picture-height N] [--pitch N]\n"
+           "                        [--colour RRGGBB] [--paragraphs] [--no-word-wrap]\n"
+           "                        [--extension .EXT] [--pixel-size N] [--crop]\n"
+           "Macht aus einer Schrift eine Zeichensatzdatei. SCHRIFT: BDF, PCF (auch .pcf.gz)\n"
+           "oder eine Outline-Schrift mit --pixel-size.\n"
+           "  --out DATEI.bsd     die Zeichensatzdatei; eine vorhandene wird erst ersetzt, wenn\n"
+           "                      die neue vollständig ist\n"
+           "  --name NAME         Name des Telefons (Vorgabe: Familie und Größe der Schrift,\n"
+           "                      wie „Fixed 6x10“)\n"
+           "  --display BxH       Breite und Höhe des Displays in Pixeln (Vorgabe: 84x48)\n"
+           "  --line-width N      Zeilenbreite in Pixeln (Vorgabe: Displaybreite - 2)\n"
+           "  --picture-height N  Bildhöhe in Pixeln (Vorgabe: die ganzen Zeilen, die ins\n"
+           "                      Display passen)\n"
+           "  --pitch N           Zeilenabstand in Pixeln (Vorgabe: der der Schrift)\n"
+           "  --colour RRGGBB     Hintergrundfarbe (Vorgabe: 96BE78, das Grün des Nokia)\n"
+           "  --paragraphs        Absätze erlaubt (Vorgabe: nein)\n"
+           "  --no-word-wrap      Umbruch mitten im Wort (Vorgabe: nur zwischen Wörtern)\n"
+           "  --extension .EXT    Endung der Nachrichtendateien (Vorgabe: .n51)\n"
+           "  --pixel-size N      Größe der Schrift in Pixeln (Vorgabe: die erste Größe einer\n"
+           "                      Bitmap-Schrift)\n"
+           "  --crop              zu große Zeichen zuschneiden (Vorgabe: keine Datei)\n"
+           "  -h, --help          diese Hilfe\n"
+           "Status: 0 fertig, 1 die Schrift ist unbrauchbar oder die Datei nicht zu schreiben,\n"
+           "2 falsche Argumente\n";
 }
 
 std::variant<Font2bsdArguments, std::string>
 parseFont2bsdArguments(const std::vector<std::string>& args) {
     QCommandLineParser parser;
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    parser.addOptions({help, QCommandLineOption(QStringLiteral("paragraphs")),
-                       QCommandLineOption(QStringLiteral("no-word-wrap")),
-                       QCommandLineOption(QStringLiteral("crop")), valueOption("out", "FILE"),
-                       valueOption("name", "NAME"), valueOption("display", "WxH"),
-                       valueOption("line-width", "N"), valueOption("picture-height", "N"),
-                       valueOption("pitch", "N"), valueOption("colour", "RRGGBB"),
-                       valueOption("extension", "EXT"), valueOption("pixel-size", "N")});
-    if (auto error = parseArguments(parser, "smssim-font2bsd", args))
+    if (auto error = parseArguments(
+            parser,
+            {help, QCommandLineOption(QStringLiteral("paragraphs")),
+             QCommandLineOption(QStringLiteral("no-word-wrap")),
+             QCommandLineOption(QStringLiteral("crop")), valueOption("out", "DATEI.bsd"),
+             valueOption("name", "NAME"), valueOption("display", "BxH"),
+             valueOption("line-width", "N"), valueOption("picture-height", "N"),
+             valueOption("pitch", "N"), valueOption("colour", "RRGGBB"),
+             valueOption("extension", ".EXT"), valueOption("pixel-size", "N")},
+            args))
         return *error;
     Font2bsdArguments result;
     if (parser.isSet(help)) {
@@ -117,10 +140,10 @@ parseFont2bsdArguments(const std::vector<std::string>& args) {
     }
     const QStringList fonts = parser.positionalArguments();
     if (fonts.size() != 1)
-        return fonts.isEmpty() ? "a font file is needed"
-                               : "give one font, not '" + toBytes(fonts.join(' ')) + "'";
+        return fonts.isEmpty() ? "die Schrift fehlt"
+                               : "nur eine Schrift, nicht „" + toBytes(fonts.join(' ')) + "“";
     if (!parser.isSet(QStringLiteral("out")))
-        return "--out FILE.bsd is needed";
+        return "--out DATEI.bsd fehlt";
     FontPhoneOptions& o = result.options;
     o.font = toBytes(fonts.first());
     o.out = toBytes(parser.value(QStringLiteral("out")));
@@ -132,10 +155,12 @@ parseFont2bsdArguments(const std::vector<std::string>& args) {
     return result;
 }
 
-int runFont2bsd(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int runFont2bsd(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                FileSystemCalls& calls) {
+    constexpr const char* program = "smssim-font2bsd";
     auto parsed = parseFont2bsdArguments(args);
     if (auto* error = std::get_if<std::string>(&parsed)) {
-        err << "smssim-font2bsd: " << *error << '\n' << font2bsdUsage();
+        printUsageError(err, program, *error);
         return static_cast<int>(FontExit::Usage);
     }
     const auto& arguments = std::get<Font2bsdArguments>(parsed);
@@ -143,7 +168,14 @@ int runFont2bsd(const std::vector<std::string>& args, std::ostream& out, std::os
         out << font2bsdUsage();
         return 0;
     }
-    return static_cast<int>(makePhoneFromFont(arguments.options, err));
+    const FontPhoneResult result = makePhoneFromFont(arguments.options, calls);
+    if (!result.leftOut.empty())
+        printProblem(err, program, result.leftOut);
+    if (result.exit == FontExit::Usage)
+        printUsageError(err, program, result.reason);
+    else if (result.exit != FontExit::Ok)
+        printProblem(err, program, result.reason);
+    return static_cast<int>(result.exit);
 }
 
 } // namespace smssim

@@ -22,8 +22,9 @@ parseFont2bsdArguments(const std::vector<std::string>& args);
 
 std::string font2bsdUsage();
 
-// The whole program: the usage on `out` for --help, otherwise the phone made, with
-// problems and usage errors on `err`; the exit status.
-int runFont2bsd(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// The whole program: the usage on `out` for --help, otherwise the phone made through
+// `calls`, with problems and usage errors on `err`, one line each; the exit status.
+int runFont2bsd(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                FileSystemCalls& calls = realFileSystemCalls());
 
 } // namespace smssim

@@ -4,17 +4,22 @@
 #include "cp1252.h"
 #include "default_phone.h"
 #include "dot_recorder.h"
+#include "error_reason.h"
 #include "gif_writer.h"
 #include "lcd_image.h"
 #include "message_file.h"
 #include "numbers.h"
 #include "phone_loader.h"
+#include "read_file.h"
 #include "renderer.h"
 #include "sms_check.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
 #include <cmath>
 #include <fstream>
 #include <iostream>
@@ -25,6 +30,8 @@ namespace smssim {
 namespace {
 
 using Args = std::vector<std::string>;
+
+constexpr const char* kProgram = "smssim-render";
 
 std::optional<std::string> setFormat(RenderOptions& o, const std::string& name) {
     if (name == "dots")
@@ -40,7 +47,7 @@ std::optional<std::string> setFormat(RenderOptions& o, const std::string& name) 
     else if (name == "sheet")
         o.format = RenderFormat::Sheet;
     else
-        return "unknown format '" + name + "' (dots, ascii, png, json, gif or sheet)";
+        return "unbekanntes Format „" + name + "“ (dots, ascii, png, json, gif oder sheet)";
     return std::nullopt;
 }
 
@@ -48,8 +55,8 @@ std::optional<std::string> setNumber(double& into, const std::string& option,
                                      const std::string& text, double minimum) {
     const auto value = parseNumber(text);
     if (!value || *value != std::floor(*value) || *value < minimum || !toLong(*value))
-        return option + " needs a whole number of at least " + numberToText(minimum) + ", not '" +
-               text + "'";
+        return option + " braucht eine ganze Zahl ab " + numberToText(minimum) + ", nicht „" +
+               text + "“";
     into = *value;
     return std::nullopt;
 }
@@ -60,8 +67,8 @@ std::optional<std::string> setBoundedNumber(double& into, const std::string& opt
     if (auto error = setNumber(into, option, text, minimum))
         return error;
     if (into > maximum)
-        return option + " needs a whole number from " + numberToText(minimum) + " to " +
-               numberToText(maximum) + ", not '" + text + "'";
+        return option + " braucht eine ganze Zahl von " + numberToText(minimum) + " bis " +
+               numberToText(maximum) + ", nicht „" + text + "“";
     return std::nullopt;
 }
 
@@ -81,9 +88,9 @@ std::optional<std::string> setMessage(RenderOptions& o, const QCommandLineParser
         }
     }
     if (given == 0)
-        return "one of --text, --text-file and --message is needed";
+        return "die Nachricht fehlt: --text, --text-file oder --message";
     if (given > 1)
-        return "give only one of --text, --text-file and --message";
+        return "nur eines von --text, --text-file und --message";
     return std::nullopt;
 }
 
@@ -102,14 +109,14 @@ std::optional<std::string> setExportOptions(RenderOptions& o, const QCommandLine
         if (auto error = setNumber(o.columns, "--columns", value("columns"), 1))
             return error;
     if (o.allPictures && o.format != RenderFormat::Png)
-        return std::string("--all-pictures needs --format png");
+        return std::string("--all-pictures braucht --format png");
     // Binary data is not written to a terminal, and several pictures need somewhere to go.
     if (o.out)
         return std::nullopt;
     if (o.allPictures)
-        return std::string("--all-pictures needs --out DIR");
+        return std::string("--all-pictures braucht --out ORDNER");
     if (o.format == RenderFormat::Gif || o.format == RenderFormat::Sheet)
-        return std::string("--format gif and --format sheet need --out FILE");
+        return std::string("--format gif und --format sheet brauchen --out DATEI");
     return std::nullopt;
 }
 
@@ -128,35 +135,48 @@ std::optional<std::string> messageFromUtf8(const std::string& utf8) {
     return utf8ToCp1252(normalised);
 }
 
-std::variant<std::string, std::string> loadMessage(const RenderOptions& o) {
+// A file refused as a message file whose bytes --text-file would read, letters among
+// them, was most likely meant for --text-file.
+bool looksLikeText(const std::string& path) {
+    std::string data;
+    if (readRegularFile(path, kMaxMessageFileSize, data))
+        return false;
+    const auto letter = [](char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; };
+    return std::any_of(data.begin(), data.end(), letter) && messageFromUtf8(data);
+}
+
+struct LoadedMessage {
+    std::string text; // Windows-1252
+    std::optional<std::string> problem;
+};
+
+LoadedMessage loadMessage(const RenderOptions& o) {
+    const auto problem = [](std::string reason) { return LoadedMessage{{}, std::move(reason)}; };
     if (o.source == MessageSource::MessageFile) {
         auto read = NachrichtLesen(o.message);
         if (auto* error = std::get_if<MessageFileError>(&read))
-            return std::variant<std::string, std::string>(std::in_place_index<1>, error->text());
-        return std::variant<std::string, std::string>(std::in_place_index<0>,
-                                                      std::get<std::string>(read));
+            return problem(error->text() + (error->zeile > 0 && looksLikeText(o.message)
+                                                ? " (eine Textdatei? dann --text-file)"
+                                                : ""));
+        return {std::get<std::string>(std::move(read)), std::nullopt};
     }
     std::string utf8 = o.message;
     if (o.source == MessageSource::TextFile) {
         std::ifstream in(o.message, std::ios::binary);
+        if (!in)
+            return problem(MessageFileError{MessageFileError::Operation::Lesen, o.message, 0,
+                                            germanErrorReason(errno, FileAccess::Lesen)}
+                               .text());
         std::ostringstream buffer;
-        if (in)
-            buffer << in.rdbuf();
-        if (!in || in.bad())
-            return std::variant<std::string, std::string>(
-                std::in_place_index<1>, "cannot read the text file '" + o.message + "'");
+        buffer << in.rdbuf();
         utf8 = std::move(buffer).str();
     }
     auto text = messageFromUtf8(utf8);
-    if (!text) {
-        const std::string where = o.source == MessageSource::TextFile
-                                      ? "the text file '" + o.message + "'"
-                                      : "the text given with --text";
-        return std::variant<std::string, std::string>(
-            std::in_place_index<1>,
-            where + " is not UTF-8 or holds a character without a Windows-1252 code");
-    }
-    return std::variant<std::string, std::string>(std::in_place_index<0>, std::move(*text));
+    if (!text)
+        return problem((o.source == MessageSource::TextFile ? "die Textdatei „" + o.message + "“"
+                                                            : std::string("der Text von --text")) +
+                       " ist kein UTF-8 oder enthält ein Zeichen ohne Windows-1252-Code");
+    return {std::move(*text), std::nullopt};
 }
 
 void writeCounts(std::ostream& out, const RenderResult& r, const RenderOptions& o) {
@@ -185,7 +205,7 @@ int writeOutput(std::string_view bytes, const RenderOptions& o, std::ostream& ou
         return kExitOk;
     }
     if (const auto error = writeWholeFile(*o.out, bytes)) {
-        err << "smssim-render: " << error->text() << '\n';
+        printProblem(err, kProgram, error->text());
         return kExitUnusable;
     }
     return kExitOk;
@@ -213,7 +233,7 @@ int exportAll(const Module1& s, const std::string& text, const RenderOptions& o,
     PictureFrames frames(s, text);
     const ExportResult result = exportPictures(frames, settings, *o.out);
     if (result.error) {
-        err << "smssim-render: " << result.error->text() << '\n';
+        printProblem(err, kProgram, result.error->text());
         return kExitUnusable;
     }
     return kExitOk;
@@ -281,7 +301,7 @@ int writeFormatted(Module1& s, const PhoneLists& lists, const std::string& text,
     try {
         return writeOutput(formatted(s, lists, text, o), o, out, err);
     } catch (const std::runtime_error& e) { // a picture too large to encode
-        err << "smssim-render: " << e.what() << '\n';
+        printProblem(err, kProgram, e.what());
         return kExitUnusable;
     }
 }
@@ -305,30 +325,57 @@ std::string jsonReport(Module1& s, const PhoneLists& lists, std::string_view tex
 }
 
 std::string renderUsage() {
-    return "usage: smssim-render [--phone FILE] [--paragraphs] [--picture N] [--max-length N]\n"
-           "                     (--text TEXT | --text-file FILE | --message FILE)\n"
-           "                     [--format dots|ascii|png|json] [--out FILE] [--max-parts N]\n"
-           "       smssim-render ... --format png --all-pictures --out DIR [--scale N]\n"
-           "       smssim-render ... --format gif --out FILE.gif [--delay MS] [--scale N]\n"
-           "       smssim-render ... --format sheet --out FILE.png [--columns N] [--scale N]\n"
-           "--max-parts N: exit status 3 when the message needs more than N SMS parts\n"
-           "--all-pictures: bild-001.png, bild-002.png, ... in DIR, made when missing\n"
-           "--scale N: 1 to 8 (1); --delay MS: each GIF frame shown this long (1500);\n"
-           "--columns N: pictures in a row of the sheet (4)\n";
+    const auto n = [](double value) { return numberToText(value); };
+    return "Aufruf: smssim-render [--phone DATEI] [--paragraphs] [--picture N] [--max-length N]\n"
+           "                      (--text TEXT | --text-file DATEI | --message DATEI)\n"
+           "                      [--format dots|ascii|png|json] [--out DATEI] [--max-parts N]\n"
+           "       smssim-render ... --format png --all-pictures --out ORDNER [--scale N]\n"
+           "       smssim-render ... --format gif --out DATEI.gif [--delay MS] [--scale N]\n"
+           "       smssim-render ... --format sheet --out DATEI.png [--columns N] [--scale N]\n"
+           "Zeigt, wie eine Nachricht auf dem Display eines Telefons aussieht.\n"
+           "  --phone DATEI      Zeichensatzdatei (Vorgabe: Nokia 5110.bsd, im Arbeitsordner,\n"
+           "                     sonst im Datenordner des Programms)\n"
+           "  --paragraphs       Absätze, wenn das Telefon sie erlaubt (Vorgabe: aus)\n"
+           "  --picture N        das gezeigte Bild, ab 1 (Vorgabe: 1)\n"
+           "  --max-length N     Höchstlänge für die verbleibenden Buchstaben (Vorgabe: " +
+           n(kDefaultMaxLength) +
+           ")\n"
+           "  --text TEXT        die Nachricht als UTF-8; ein Zeilenende ist ein Absatz\n"
+           "  --text-file DATEI  die Nachricht aus einer UTF-8-Textdatei\n"
+           "  --message DATEI    die Nachricht aus einer Nachrichtendatei des Programms\n"
+           "  --format FORMAT    dots, ascii, png, json, gif oder sheet (Vorgabe: dots)\n"
+           "  --out DATEI        Ausgabe in diese Datei (Vorgabe: die Standardausgabe)\n"
+           "  --max-parts N      Status 3, wenn die Nachricht mehr als N SMS braucht\n"
+           "                     (Vorgabe: keine Grenze)\n"
+           "  --all-pictures     jedes Bild als bild-001.png, bild-002.png, ... in den Ordner\n"
+           "                     von --out, der angelegt wird, wenn er fehlt (Vorgabe: aus)\n"
+           "  --scale N          png, gif und sheet vergrößert, 1 bis " +
+           n(kMaxExportScale) +
+           " (Vorgabe: 1)\n"
+           "  --delay MS         so lange steht jedes Bild im GIF, 10 bis " +
+           n(kMaxGifDelayMs) + " (Vorgabe: " + n(kDefaultGifDelayMs) +
+           ")\n"
+           "  --columns N        Bilder je Reihe im sheet (Vorgabe: " +
+           n(kDefaultSheetColumns) +
+           ")\n"
+           "  -h, --help         diese Hilfe\n"
+           "Status: 0 fertig, 1 eine Datei oder ein Text ist unbrauchbar, 2 falsche Argumente,\n"
+           "3 mehr SMS als --max-parts\n";
 }
 
 std::variant<RenderOptions, std::string> parseRenderArguments(const Args& args) {
     QCommandLineParser parser;
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption paragraphs(QStringLiteral("paragraphs"));
-    parser.addOptions(
-        {help, paragraphs, valueOption("phone", "FILE"), valueOption("picture", "N"),
-         valueOption("max-length", "N"), valueOption("text", "TEXT"),
-         valueOption("text-file", "FILE"), valueOption("message", "FILE"),
-         valueOption("format", "FORMAT"), valueOption("out", "FILE"), valueOption("max-parts", "N"),
-         QCommandLineOption(QStringLiteral("all-pictures")), valueOption("scale", "N"),
-         valueOption("delay", "MS"), valueOption("columns", "N")});
-    if (auto error = parseArguments(parser, "smssim-render", args))
+    if (auto error = parseArguments(
+            parser,
+            {help, paragraphs, valueOption("phone", "DATEI"), valueOption("picture", "N"),
+             valueOption("max-length", "N"), valueOption("text", "TEXT"),
+             valueOption("text-file", "DATEI"), valueOption("message", "DATEI"),
+             valueOption("format", "FORMAT"), valueOption("out", "DATEI"),
+             valueOption("max-parts", "N"), QCommandLineOption(QStringLiteral("all-pictures")),
+             valueOption("scale", "N"), valueOption("delay", "MS"), valueOption("columns", "N")},
+            args))
         return *error;
     RenderOptions o;
     if (parser.isSet(help)) {
@@ -336,7 +383,7 @@ std::variant<RenderOptions, std::string> parseRenderArguments(const Args& args) 
         return o;
     }
     if (const QStringList extra = parser.positionalArguments(); !extra.isEmpty())
-        return "unknown argument '" + toBytes(extra.first()) + "'";
+        return "unbekanntes Argument „" + toBytes(extra.first()) + "“";
     o.paragraphs = parser.isSet(paragraphs);
     const auto value = [&parser](const char* name) {
         return toBytes(parser.value(QString::fromLatin1(name)));
@@ -371,36 +418,62 @@ int runRender(const RenderOptions& o, const std::string& dataDir, std::ostream& 
         return kExitOk;
     }
     if (o.format == RenderFormat::Png && !o.out && o.outputIsTerminal) {
-        err << "smssim-render: --format png writes a picture: give --out FILE, or redirect "
-               "the output\n";
+        printUsageError(err, kProgram,
+                        "--format png schreibt ein Bild: --out DATEI angeben oder die Ausgabe "
+                        "umleiten");
         return kExitUsage;
     }
     Module1 s;
     const std::string phone = o.phone ? *o.phone : findDefaultPhone(dataDir);
     auto loaded = ZeichensatzLaden(s, phone);
     if (auto* error = std::get_if<PhoneError>(&loaded)) {
-        err << "smssim-render: " << error->text() << '\n';
+        printProblem(err, kProgram, error->text());
         return kExitUnusable;
     }
-    if (o.paragraphs && !std::get<PhoneLists>(loaded).absaetzeErlaubt) {
-        err << "smssim-render: --paragraphs: the phone definition '" << phone
-            << "' does not allow paragraphs\n";
+    const auto& lists = std::get<PhoneLists>(loaded);
+    if (o.paragraphs && !lists.absaetzeErlaubt) {
+        printUsageError(err, kProgram,
+                        "--paragraphs: die Zeichensatzdatei „" + phone + "“ erlaubt keine Absätze");
         return kExitUsage;
     }
-    auto message = loadMessage(o);
-    if (message.index() == 1) {
-        err << "smssim-render: " << std::get<1>(message) << '\n';
+    const LoadedMessage message = loadMessage(o);
+    if (message.problem) {
+        printProblem(err, kProgram, *message.problem);
         return kExitUnusable;
     }
-    const std::string& text = std::get<0>(message);
+    const std::string& text = message.text;
     s.Absaetze = o.paragraphs;
+    NoSurface layout;
+    if (const auto pictures = DisplayZeichnen(s, text, layout).bildanzahl; o.picture > pictures) {
+        printUsageError(err, kProgram,
+                        "Bild " + numberToText(o.picture) + " gibt es nicht: die Nachricht hat " +
+                            std::to_string(pictures) + (pictures == 1 ? " Bild" : " Bilder"));
+        return kExitUsage;
+    }
     s.Bildversatz = bildversatzFuer(o.picture, s.Bildhoehe);
-    const int status = exportsAllPictures(o)
-                           ? exportAll(s, text, o, err)
-                           : writeFormatted(s, std::get<PhoneLists>(loaded), text, o, out, err);
-    if (status == kExitOk && o.maxParts && static_cast<double>(smsCost(text).parts) > *o.maxParts)
+    const int status = exportsAllPictures(o) ? exportAll(s, text, o, err)
+                                             : writeFormatted(s, lists, text, o, out, err);
+    if (status != kExitOk || !o.maxParts)
+        return status;
+    if (const auto parts = smsCost(text).parts; static_cast<double>(parts) > *o.maxParts) {
+        printProblem(err, kProgram,
+                     "die Nachricht braucht " + std::to_string(parts) +
+                         " SMS, --max-parts erlaubt " + numberToText(*o.maxParts));
         return kExitTooManyParts;
-    return status;
+    }
+    return kExitOk;
+}
+
+int runRenderCommand(const Args& args, const std::string& dataDir, bool outputIsTerminal,
+                     std::ostream& out, std::ostream& err) {
+    auto parsed = parseRenderArguments(args);
+    if (auto* error = std::get_if<std::string>(&parsed)) {
+        printUsageError(err, kProgram, *error);
+        return kExitUsage;
+    }
+    auto& options = std::get<RenderOptions>(parsed);
+    options.outputIsTerminal = outputIsTerminal;
+    return runRender(options, dataDir, out, err);
 }
 
 } // namespace smssim

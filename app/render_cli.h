@@ -31,7 +31,7 @@ struct RenderOptions {
     double scale = 1;         // png, gif and sheet enlarged by whole pixels
     double delayMs = kDefaultGifDelayMs;
     double columns = kDefaultSheetColumns;
-    // Not an argument: set by main. A picture is not printed to a terminal.
+    // Not an argument: set by runRenderCommand. A picture is not printed to a terminal.
     bool outputIsTerminal = false;
 };
 
@@ -50,6 +50,12 @@ int runRender(const RenderOptions& options, const std::string& dataDir, std::ost
               std::ostream& err);
 
 std::string renderUsage();
+
+// The whole program on its arguments (without the program name): usage errors and other
+// reasons on `err`, one line each; the exit status. A picture is not printed to a
+// terminal.
+int runRenderCommand(const std::vector<std::string>& args, const std::string& dataDir,
+                     bool outputIsTerminal, std::ostream& out, std::ostream& err);
 
 // The JSON report of a message (Windows-1252) on the loaded phone, as --format json
 // prints it; `state` holds the phone, Absaetze and the Bildversatz of the chosen picture.

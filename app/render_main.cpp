@@ -8,13 +8,6 @@
 #endif
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    auto parsed = smssim::parseRenderArguments(args);
-    if (auto* error = std::get_if<std::string>(&parsed)) {
-        std::cerr << "smssim-render: " << *error << '\n' << smssim::renderUsage();
-        return smssim::kExitUsage;
-    }
-    auto& options = std::get<smssim::RenderOptions>(parsed);
-    options.outputIsTerminal = ::isatty(STDOUT_FILENO) == 1;
-    return smssim::runRender(options, SMSSIM_DATA_DIR, std::cout, std::cerr);
+    return smssim::runRenderCommand({argv + 1, argv + argc}, SMSSIM_DATA_DIR,
+                                    ::isatty(STDOUT_FILENO) == 1, std::cout, std::cerr);
 }

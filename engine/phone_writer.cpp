@@ -42,9 +42,9 @@ bool isPrintableCp1252(std::uint8_t code) {
 
 std::optional<std::string> headerTextProblem(std::string_view text) {
     if (text.find('"') != std::string_view::npos)
-        return "a double quote cannot stand in a phone definition's header";
+        return "ein Anführungszeichen kann nicht im Kopf einer Zeichensatzdatei stehen";
     if (text.find_first_of("\r\n") != std::string_view::npos)
-        return "a line end cannot stand in a phone definition's header";
+        return "ein Zeilenende kann nicht im Kopf einer Zeichensatzdatei stehen";
     return std::nullopt;
 }
 

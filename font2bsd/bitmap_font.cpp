@@ -1,5 +1,8 @@
 #include "bitmap_font.h"
 
+#include "error_reason.h"
+#include "read_file.h"
+
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
@@ -11,15 +14,15 @@ namespace {
 std::string freetypeReason(FT_Error error) {
     switch (error) {
     case FT_Err_Cannot_Open_Resource:
-        return "cannot be opened";
+        return "kann nicht geöffnet werden";
     case FT_Err_Unknown_File_Format:
-        return "is no font FreeType knows (BDF, PCF, TrueType, OpenType, ...)";
+        return "ist keine Schrift, die FreeType kennt (BDF, PCF, TrueType, OpenType, ...)";
     case FT_Err_Invalid_File_Format:
-        return "is a damaged font";
+        return "ist eine beschädigte Schrift";
     case FT_Err_Out_Of_Memory:
-        return "is too large to read";
+        return "ist zu groß zum Lesen";
     default:
-        return "cannot be read (FreeType error " + std::to_string(error) + ")";
+        return "kann nicht gelesen werden (FreeType-Fehler " + std::to_string(error) + ")";
     }
 }
 
@@ -46,12 +49,17 @@ BitmapFont& BitmapFont::operator=(BitmapFont&&) noexcept = default;
 BitmapFont::~BitmapFont() = default;
 
 std::variant<BitmapFont, std::string> BitmapFont::open(const std::string& path) {
+    // FreeType only tells that it cannot open a file; the system tells why.
+    std::string start;
+    if (const auto error = readRegularFile(path, 0, start))
+        return "Die Schrift „" + path + "“ kann nicht gelesen werden.\n" +
+               germanErrorReason(*error, FileAccess::Lesen) + ".";
     auto h = std::make_unique<Handles>();
     if (const FT_Error e = FT_Init_FreeType(&h->library))
-        return "FreeType cannot start (error " + std::to_string(e) + ")";
+        return "FreeType startet nicht (Fehler " + std::to_string(e) + ")";
     if (const FT_Error e = FT_New_Face(h->library, path.c_str(), 0, &h->face)) {
         h->face = nullptr;
-        return "the font '" + path + "' " + freetypeReason(e);
+        return "Die Schrift „" + path + "“ " + freetypeReason(e);
     }
     FT_Select_Charmap(h->face, FT_ENCODING_UNICODE);
     BitmapFont font(std::move(h));
@@ -81,6 +89,16 @@ bool BitmapFont::selectPixelSize(int wanted) {
         if (sizes[i] == wanted)
             return FT_Select_Size(h_->face, static_cast<FT_Int>(i)) == 0;
     return scalable() && FT_Set_Pixel_Sizes(h_->face, 0, static_cast<FT_UInt>(wanted)) == 0;
+}
+
+std::string BitmapFont::sizeText() const {
+    const int height = h_->face->size->metrics.y_ppem;
+    for (FT_Int i = 0; i < h_->face->num_fixed_sizes; ++i) {
+        const FT_Bitmap_Size& size = h_->face->available_sizes[i];
+        if (pixels(size.y_ppem) == height && size.width > 0)
+            return std::to_string(size.width) + "x" + std::to_string(height);
+    }
+    return std::to_string(height);
 }
 
 std::string BitmapFont::family() const {

@@ -42,6 +42,9 @@ class BitmapFont {
     bool selectPixelSize(int pixels);
 
     std::string family() const;
+    // The selected size as X fonts name it: "6x10", the average width and the pixel
+    // height; the pixel height alone where there is no width (an outline font).
+    std::string sizeText() const;
     int ascent() const;     // pixels above the baseline
     int descent() const;    // pixels below it
     int lineHeight() const; // baseline to baseline

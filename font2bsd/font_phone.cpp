@@ -1,22 +1,22 @@
 #include "font_phone.h"
 
 #include "cp1252.h"
+#include "error_reason.h"
 #include "state.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <limits>
 #include <map>
-#include <ostream>
+#include <vector>
 
 namespace smssim {
 
 namespace {
 
 constexpr int kMaxColumns = kGlyphSize - 1; // the loader adds the empty column
-constexpr const char* kProgram = "smssim-font2bsd: ";
+constexpr std::size_t kShownMisfits = 5;    // more are summed up: a font may have hundreds
 
 // Blank characters by their code point, so a list of characters shows them.
 std::string characterText(std::uint8_t code) {
@@ -29,8 +29,8 @@ std::string characterText(std::uint8_t code) {
 }
 
 std::string misfitText(std::uint8_t code, const PlacedGlyph& p) {
-    return characterText(code) + " (rows " + std::to_string(p.firstRow) + ".." +
-           std::to_string(p.lastRow) + ", columns " + std::to_string(p.firstColumn) + ".." +
+    return characterText(code) + " (Zeilen " + std::to_string(p.firstRow) + ".." +
+           std::to_string(p.lastRow) + ", Spalten " + std::to_string(p.firstColumn) + ".." +
            std::to_string(p.lastColumn) + ")";
 }
 
@@ -45,8 +45,19 @@ std::string nameOfFamily(const std::string& family) {
 
 struct Glyphs {
     std::map<std::uint8_t, GlyphRows> rows;
-    std::string missing, misfits;
+    std::string missing;
+    std::vector<std::string> misfits;
 };
+
+// Every misfit, or the count and the first few.
+std::string misfitsText(const std::vector<std::string>& misfits) {
+    std::string text = std::to_string(misfits.size()) + " Zeichen zu groß";
+    const bool all = misfits.size() <= kShownMisfits;
+    text += all ? ": " : ", z. B. ";
+    for (std::size_t i = 0; i < misfits.size() && i < kShownMisfits; ++i)
+        text += (i == 0 ? "" : ", ") + misfits[i];
+    return text;
+}
 
 std::variant<Glyphs, std::string> collectGlyphs(const BitmapFont& font, bool crop) {
     Glyphs out;
@@ -56,7 +67,7 @@ std::variant<Glyphs, std::string> collectGlyphs(const BitmapFont& font, bool cro
             continue;
         auto loaded = font.glyph(cp1252ToUnicode(c));
         if (auto* reason = std::get_if<std::string>(&loaded))
-            return "the glyph of " + characterText(c) + " " + *reason;
+            return "das Zeichen " + characterText(c) + " " + *reason;
         const auto& glyph = std::get<std::optional<FontGlyph>>(loaded);
         if (!glyph) {
             out.missing += (out.missing.empty() ? "" : " ") + characterText(c);
@@ -65,7 +76,7 @@ std::variant<Glyphs, std::string> collectGlyphs(const BitmapFont& font, bool cro
         PlacedGlyph placed =
             placeGlyph(*glyph, font.ascent(), font.ascent() + font.descent(), crop);
         if (!placed.fits && !crop)
-            out.misfits += (out.misfits.empty() ? "" : ", ") + misfitText(c, placed);
+            out.misfits.push_back(misfitText(c, placed));
         out.rows[c] = std::move(placed.rows);
     }
     return out;
@@ -75,18 +86,24 @@ std::variant<Glyphs, std::string> collectGlyphs(const BitmapFont& font, bool cro
 std::variant<PhoneHeader, std::string> headerFor(const FontPhoneOptions& o,
                                                  const BitmapFont& font) {
     PhoneHeader h;
-    h.name = o.name ? *o.name : nameOfFamily(font.family());
-    if (h.name.empty())
-        h.name = nameOfFamily(std::filesystem::path(o.font).stem().string());
+    if (o.name) {
+        h.name = *o.name;
+    } else {
+        // The size too: one family comes in many sizes, each a phone of its own.
+        h.name = nameOfFamily(font.family());
+        if (h.name.empty())
+            h.name = nameOfFamily(std::filesystem::path(o.font).stem().string());
+        h.name += " " + font.sizeText();
+    }
     h.displayWidth = o.displayWidth;
     h.displayHeight = o.displayHeight;
     h.lineWidth = o.lineWidth.value_or(o.displayWidth - 2);
     h.pitch = o.pitch.value_or(font.lineHeight());
     h.pictureHeight = o.pictureHeight.value_or(o.displayHeight / h.pitch * h.pitch);
     if (h.pictureHeight <= 0)
-        return "a line of the font is " + std::to_string(h.pitch) +
-               " pixels high, more than the display's " + std::to_string(o.displayHeight) +
-               "; give --picture-height or a higher --display";
+        return "Eine Zeile der Schrift ist " + std::to_string(h.pitch) +
+               " Pixel hoch, höher als das Display mit " + std::to_string(o.displayHeight) +
+               ": --picture-height oder ein höheres --display angeben";
     h.extension = o.extension;
     h.colour = o.colour;
     h.paragraphs = o.paragraphs;
@@ -103,21 +120,11 @@ std::string sizesText(const std::vector<int>& sizes) {
 
 std::optional<std::string> selectSize(BitmapFont& font, const FontPhoneOptions& o) {
     if (o.pixelSize && !font.selectPixelSize(*o.pixelSize))
-        return "--pixel-size " + std::to_string(*o.pixelSize) + ": the font '" + o.font +
-               "' has the pixel sizes " + sizesText(font.bitmapSizes());
+        return "--pixel-size " + std::to_string(*o.pixelSize) + ": die Schrift „" + o.font +
+               "“ hat die Pixelgrößen " + sizesText(font.bitmapSizes());
     if (!o.pixelSize && font.bitmapSizes().empty())
-        return "the font '" + o.font + "' is an outline font: give --pixel-size";
+        return "die Schrift „" + o.font + "“ ist eine Outline-Schrift: --pixel-size angeben";
     return std::nullopt;
-}
-
-bool writeFile(const std::string& path, const std::string& bytes) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    file.close();
-    if (file)
-        return true;
-    std::remove(path.c_str()); // no half-written phone
-    return false;
 }
 
 } // namespace
@@ -161,47 +168,48 @@ PlacedGlyph placeGlyph(const FontGlyph& g, int ascent, int lineRows, bool crop) 
     return p;
 }
 
-FontExit makePhoneFromFont(const FontPhoneOptions& o, std::ostream& err) {
+FontPhoneResult makePhoneFromFont(const FontPhoneOptions& o, FileSystemCalls& calls) {
+    const auto fail = [](FontExit exit, std::string reason) {
+        return FontPhoneResult{exit, std::move(reason), {}};
+    };
     auto opened = BitmapFont::open(o.font);
-    if (auto* reason = std::get_if<std::string>(&opened)) {
-        err << kProgram << *reason << '\n';
-        return FontExit::Unusable;
-    }
+    if (auto* reason = std::get_if<std::string>(&opened))
+        return fail(FontExit::Unusable, *reason);
     auto& font = std::get<BitmapFont>(opened);
-    if (auto reason = selectSize(font, o)) {
-        err << kProgram << *reason << '\n';
-        return FontExit::Usage;
-    }
+    if (auto reason = selectSize(font, o))
+        return fail(FontExit::Usage, *reason);
     const auto header = headerFor(o, font);
-    if (auto* reason = std::get_if<std::string>(&header)) {
-        err << kProgram << *reason << '\n';
-        return FontExit::Usage;
-    }
+    if (auto* reason = std::get_if<std::string>(&header))
+        return fail(FontExit::Usage, *reason);
     auto collected = collectGlyphs(font, o.crop);
-    if (auto* reason = std::get_if<std::string>(&collected)) {
-        err << kProgram << "the font '" << o.font << "': " << *reason << '\n';
-        return FontExit::Unusable;
-    }
+    if (auto* reason = std::get_if<std::string>(&collected))
+        return fail(FontExit::Unusable, "Die Schrift „" + o.font + "“: " + *reason);
     const Glyphs& glyphs = std::get<Glyphs>(collected);
-    if (glyphs.rows.empty()) {
-        err << kProgram << "the font '" << o.font << "' has no Windows-1252 character"
-            << (font.hasUnicodeMap() ? "" : " it can name: it has no Unicode character map")
-            << '\n';
-        return FontExit::Unusable;
-    }
-    if (!glyphs.misfits.empty()) {
-        err << kProgram << "in the font '" << o.font << "' these glyphs do not fit " << kGlyphSize
-            << " rows below the line's top and " << kMaxColumns
-            << " columns right of the pen (--crop cuts them): " << glyphs.misfits << '\n';
-        return FontExit::Unusable;
-    }
+    if (glyphs.rows.empty())
+        return fail(FontExit::Unusable,
+                    "Die Schrift „" + o.font + "“ hat kein Windows-1252-Zeichen" +
+                        (font.hasUnicodeMap() ? ""
+                                              : ", das sie benennen kann: ihr fehlt eine "
+                                                "Unicode-Zeichentabelle"));
+    if (!glyphs.misfits.empty())
+        return fail(FontExit::Unusable,
+                    "In der Schrift „" + o.font + "“ sind " + misfitsText(glyphs.misfits) +
+                        ". Ein Zeichen hat " + std::to_string(kGlyphSize) +
+                        " Zeilen ab der Oberkante der Zeile und " + std::to_string(kMaxColumns) +
+                        " Spalten rechts vom Stift; --crop schneidet zu");
+    FontPhoneResult result;
     if (!glyphs.missing.empty())
-        err << kProgram << "not in the font, left out: " << glyphs.missing << '\n';
-    if (!writeFile(o.out, phoneDefinition(std::get<PhoneHeader>(header), glyphs.rows))) {
-        err << kProgram << "cannot write '" << o.out << "'\n";
-        return FontExit::Unusable;
+        result.leftOut = "nicht in der Schrift, weggelassen: " + glyphs.missing;
+    FileBatch batch(calls);
+    auto failure = batch.add(o.out, phoneDefinition(std::get<PhoneHeader>(header), glyphs.rows));
+    if (!failure)
+        failure = batch.commit();
+    if (failure) {
+        result.exit = FontExit::Unusable;
+        result.reason = "Die Datei „" + o.out + "“ kann nicht geschrieben werden.\n" +
+                        germanErrorReason(failure->error, FileAccess::Schreiben) + ".";
     }
-    return FontExit::Ok;
+    return result;
 }
 
 } // namespace smssim

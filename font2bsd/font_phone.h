@@ -4,10 +4,10 @@
 // width, which the format's empty column after every glyph is part of.
 
 #include "bitmap_font.h"
+#include "file_batch.h"
 #include "phone_writer.h"
 
 #include <cstdint>
-#include <iosfwd>
 #include <optional>
 #include <string>
 
@@ -19,7 +19,7 @@ inline constexpr std::int32_t kDefaultPhoneColour = 150 + 256 * 190 + 65536 * 12
 struct FontPhoneOptions {
     std::string font;
     std::string out;
-    std::optional<std::string> name; // Windows-1252; the font's family without it
+    std::optional<std::string> name; // Windows-1252; the font's family and size without it
     int displayWidth = 84;
     int displayHeight = 48;
     std::optional<int> lineWidth;     // display width - 2
@@ -48,8 +48,15 @@ PlacedGlyph placeGlyph(const FontGlyph& glyph, int ascent, int lineRows, bool cr
 
 enum class FontExit { Ok = 0, Unusable = 1, Usage = 2 };
 
-// Reads the font, writes the phone definition to options.out; reasons and the characters
-// the font lacks go to `err`.
-FontExit makePhoneFromFont(const FontPhoneOptions& options, std::ostream& err);
+struct FontPhoneResult {
+    FontExit exit = FontExit::Ok;
+    std::string reason;  // German, when exit is not Ok
+    std::string leftOut; // German: the characters the font lacks, when there are any
+};
+
+// Reads the font and writes the phone definition to options.out through the safe writer:
+// an existing file there stays as it was until the new one is complete.
+FontPhoneResult makePhoneFromFont(const FontPhoneOptions& options,
+                                  FileSystemCalls& calls = realFileSystemCalls());
 
 } // namespace smssim

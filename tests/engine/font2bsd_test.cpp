@@ -3,6 +3,7 @@
 // draws them.
 
 #include "dot_recorder.h"
+#include "failing_calls.h"
 #include "font2bsd_cli.h"
 #include "phone_loader.h"
 #include "temp_dir.h"
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -22,53 +24,92 @@ using namespace smssim;
 using test::bytesOf;
 
 const std::string kFonts = SMSSIM_TEST_DATA "/fonts/";
+const std::string kMisc = "/usr/share/fonts/X11/misc/";
 const smssim::test::TempDir kTempDir;
 const fs::path& kTemp = kTempDir.path();
 
-int run(const std::vector<std::string>& args, std::string& err) {
-    std::ostringstream out, errors;
-    const int status = runFont2bsd(args, out, errors);
-    err = errors.str();
-    return status;
+using Step = test::FailingCalls::Step;
+
+struct Outcome {
+    int status;
+    std::string out, err;
+};
+
+Outcome run(const std::vector<std::string>& args, FileSystemCalls& calls = realFileSystemCalls()) {
+    std::ostringstream out, err;
+    const int status = runFont2bsd(args, out, err, calls);
+    return {status, out.str(), err.str()};
 }
 
 struct Case {
     const char* name;
-    std::vector<std::string> args; // "OUT" stands for a file in the temporary folder
+    std::vector<std::string> args; // "OUT" stands for an existing phone in a folder of its own
     int status;
     std::string reason;
+    Step failing = Step::None; // of the file system
+    int error = 0;
 };
 
 class Statuses : public testing::TestWithParam<Case> {};
 
-TEST_P(Statuses, ExitWithTheReason) {
-    const fs::path out = kTemp / (std::string(GetParam().name) + ".bsd");
-    std::vector<std::string> args = GetParam().args;
-    std::replace(args.begin(), args.end(), std::string("OUT"), out.string());
-    std::string err;
-    EXPECT_EQ(run(args, err), GetParam().status);
-    EXPECT_NE(err.find(GetParam().reason), std::string::npos) << err;
-    EXPECT_EQ(fs::exists(out), GetParam().status == 0) << "a phone only on success";
+TEST_P(Statuses, ExitWithTheReasonAndReplaceThePhoneOnlyOnSuccess) {
+    const Case& c = GetParam();
+    const test::TempDir dir;
+    const std::map<std::string, std::string> old{{"old.bsd", "alt"}};
+    std::ofstream(dir / "old.bsd") << "alt";
+    std::vector<std::string> args = c.args;
+    const bool writes = std::find(args.begin(), args.end(), "OUT") != args.end() && c.status == 0;
+    std::replace(args.begin(), args.end(), std::string("OUT"), dir / "old.bsd");
+    test::FailingCalls calls(c.failing, c.error);
+    const Outcome r = run(args, calls);
+    EXPECT_EQ(r.status, c.status);
+    EXPECT_NE((r.out + r.err).find(c.reason), std::string::npos) << r.out << r.err;
+    std::istringstream messages(r.err);
+    for (std::string line; std::getline(messages, line);)
+        EXPECT_EQ(line.rfind("smssim-font2bsd: ", 0), 0u) << "one line each: " << line;
+    EXPECT_EQ(dir.contents() != old, writes) << "byte for byte, and no temporary file left";
 }
 
 const std::string kFixture = kFonts + "fixture.bdf";
 const std::string kNone = kFonts + "none.bdf";
-const std::string kMisfits = "T (rows -4..6, columns 2..2), W (rows 4..4, columns 1..11)";
+const std::string kMisfits = "2 Zeichen zu groß: T (Zeilen -4..6, Spalten 2..2), W (Zeilen "
+                             "4..4, Spalten 1..11). Ein Zeichen";
 INSTANTIATE_TEST_SUITE_P(
     Font2bsd, Statuses,
     testing::Values(
         Case{"Misfits", {kFixture, "--out", "OUT"}, 1, kMisfits},
-        Case{"Cropped", {kFixture, "--out", "OUT", "--crop"}, 0, "left out: U+0020 ! \""},
-        Case{"NoCp1252", {kFonts + "omega.bdf", "--out", "OUT"}, 1, "has no Windows-1252"},
-        Case{"NoFont", {kFonts + "../messages/Hallo.n51", "--out", "OUT"}, 1, "n51' is no font"},
-        Case{"NoFile", {kNone, "--out", "OUT"}, 1, "none.bdf' cannot be opened"},
-        Case{"NoFolder", {kFixture, "--crop", "--out", kNone + "/x.bsd"}, 1, "cannot write"},
-        Case{"NoOut", {kFixture}, 2, "--out"},
-        Case{"Display", {kFixture, "--out", "OUT", "--display", "84"}, 2, "WIDTHxHEIGHT"},
+        Case{"ManyMisfits",
+             {kMisc + "10x20.pcf.gz", "--out", "OUT"},
+             1,
+             "“ sind 195 Zeichen zu groß, z. B. ! (Zeilen 4..16, Spalten 5..6), # ("},
+        Case{"Cropped", {kFixture, "--out", "OUT", "--crop"}, 0, "weggelassen: U+0020 ! \""},
+        Case{"NoSpace", {kFixture, "--crop", "--out", "OUT"}, 1, "kein Platz", Step::Write, ENOSPC},
+        Case{"NoPermission",
+             {kFixture, "--crop", "--out", "OUT"},
+             1,
+             "old.bsd“ kann nicht "
+             "geschrieben werden. Keine Berechtigung.\n",
+             Step::Open,
+             EACCES},
+        Case{"NoCp1252", {kFonts + "omega.bdf", "--out", "OUT"}, 1, "kein Windows-1252"},
+        Case{"NoFont", {kFonts + "../messages/Hallo.n51", "--out", "OUT"}, 1, "n51“ ist keine"},
+        Case{"NoFile",
+             {kNone, "--out", "OUT"},
+             1,
+             "none.bdf“ kann nicht gelesen werden. Die "
+             "Datei wurde nicht gefunden."},
+        Case{"NoFolder", {kFixture, "--crop", "--out", kNone + "/x.bsd"}, 1, "nicht gefunden"},
+        Case{"NoOut", {kFixture}, 2, "--out DATEI.bsd fehlt (siehe --help)"},
+        Case{"Display", {kFixture, "--out", "OUT", "--display", "84"}, 2, "BREITExHÖHE"},
         Case{"LowDisplay", {kFixture, "--out", "OUT", "--display", "84x5"}, 2, "--picture-height"},
         Case{"Colour", {kFixture, "--out", "OUT", "--colour", "96BE7G"}, 2, "RRGGBB"},
-        Case{"Quote", {kFixture, "--out", "OUT", "--name", "a\"b"}, 2, "double quote"},
-        Case{"PixelSize", {kFixture, "--out", "OUT", "--pixel-size", "7"}, 2, "pixel sizes 6"}),
+        Case{"Quote", {kFixture, "--out", "OUT", "--name", "a\"b"}, 2, "Anführungszeichen"},
+        Case{"PixelSize", {kFixture, "--out", "OUT", "--pixel-size", "7"}, 2, "Pixelgrößen 6"},
+        Case{"Help",
+             {"--help"},
+             0,
+             "  --display BxH       Breite und Höhe des Displays in Pixeln "
+             "(Vorgabe: 84x48)\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Breite, then the rows of "#" and "." joined by "|", the empty column left out.
@@ -81,9 +122,8 @@ std::string picture(const ZeichenTyp& g) {
 }
 
 TEST(Font2bsd, GlyphsKeepBaselineAndAdvanceAndSplitAtTheGsmAlphabet) {
-    std::string err;
     const fs::path out = kTemp / "fixture.bsd";
-    ASSERT_EQ(run({kFixture, "--out", out.string(), "--crop", "--name", "Fix, 1"}, err), 0);
+    ASSERT_EQ(run({kFixture, "--out", out.string(), "--crop", "--name", "Fix, 1"}).status, 0);
     Module1 s;
     const auto loaded = ZeichensatzLaden(s, out.string());
     ASSERT_TRUE(std::holds_alternative<PhoneLists>(loaded));
@@ -142,12 +182,13 @@ std::vector<Dot> freetypeDots(const std::string& font, const std::string& text) 
 
 TEST(Font2bsd, MiscFontsDrawHalloAsFreeTypeDoes) {
     for (const std::string font : {"5x7", "6x10"}) {
-        const std::string path = "/usr/share/fonts/X11/misc/" + font + ".pcf.gz";
+        const std::string path = kMisc + font + ".pcf.gz";
         const fs::path out = kTemp / (font + ".bsd");
-        std::string err;
-        ASSERT_EQ(run({path, "--out", out.string()}, err), 0) << err;
+        const Outcome r = run({path, "--out", out.string()});
+        ASSERT_EQ(r.status, 0) << r.err;
         Module1 s;
         ASSERT_TRUE(std::holds_alternative<PhoneLists>(ZeichensatzLaden(s, out.string())));
+        EXPECT_EQ(s.Telefonname, "Fixed " + font) << "the family and the size";
         DotRecorder drawn;
         DisplayZeichnen(s, "Hallo", drawn);
         EXPECT_EQ(drawn.dots, freetypeDots(path, "Hallo")) << font;

@@ -2,6 +2,7 @@
 #include "temp_dir.h"
 
 #include <QImage>
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -22,12 +23,9 @@ struct CliRun {
     std::string err;
 };
 
-CliRun run(const std::vector<std::string>& args) {
+CliRun run(const std::vector<std::string>& args, bool terminal = false) {
     std::ostringstream out, err;
-    auto parsed = parseRenderArguments(args);
-    if (auto* usage = std::get_if<std::string>(&parsed))
-        return {kExitUsage, "", *usage};
-    const int status = runRender(std::get<RenderOptions>(parsed), "", out, err);
+    const int status = runRenderCommand(args, "", terminal, out, err);
     return {status, out.str(), err.str()};
 }
 
@@ -37,6 +35,7 @@ CliRun run(const std::vector<std::string>& args) {
 TEST(RenderCli, WritesTheGoldenOutputs) {
     const std::pair<const char*, std::vector<std::string>> golden[] = {
         {"empty", {"--phone", kMini, "--text", ""}},
+        {"help", {"--help"}},
         {"word-wrap-ascii", {"--phone", kMini, "--text", "AAA AAA BC.", "--format", "ascii"}},
         {"word-wrap-dots", {"--phone", kMini, "--text", "AAA A. C"}},
         {"glyph-wrap-ascii", {"--phone", kNoWrap, "--text", "AAA AAA BC.", "--format", "ascii"}},
@@ -67,58 +66,76 @@ TEST(RenderCli, WritesTheGoldenOutputs) {
     }
 }
 
-TEST(RenderCli, RefusesWrongArgumentsWithStatusTwo) {
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {"--phone", kMini},
-             {"--text", "a", "--bogus"},
-             {"--text", "a", "--picture", "0"},
-             {"--text", "a", "--picture", "1.5"},
-             {"--text", "a", "--max-length", "-1"},
-             {"--text", "a", "--format", "bmp"},
-             {"--text", "a", "--max-parts", "-1"},
-             {"--text", "a", "--text-file", "b"},
-             {"--text"},
-             {"--phone", kNoWrap, "--paragraphs", "--text", "a"},
-             {"--text", "a", "--format", "gif"},
-             {"--text", "a", "--format", "sheet"},
-             {"--text", "a", "--format", "png", "--all-pictures"},
-             {"--text", "a", "--format", "ascii", "--out", "x", "--all-pictures"},
-             {"--text", "a", "--scale", "9"},
-             {"--text", "a", "--delay", "9"},
-             {"--text", "a", "--columns", "0"}}) {
-        const CliRun r = run(args);
-        EXPECT_EQ(r.status, kExitUsage) << args.back();
-        EXPECT_FALSE(r.err.empty());
+TEST(RenderCli, RefusesWrongArgumentsWithStatusTwoInOneLine) {
+    const std::string text = "A\nB\nC\nA\nB."; // three pictures on mini.bsd
+    const std::pair<std::vector<std::string>, std::string> rows[] = {
+        {{"--phone", kMini}, "die Nachricht fehlt"},
+        {{"--text", "a", "-x"}, "unbekannte Option „-x“"},
+        {{"--text", "a", "--picture", "0"}, "--picture braucht eine ganze Zahl ab 1, nicht „0“"},
+        {{"--text", "a", "--picture", "1.5"}, "„1.5“"},
+        {{"--text", "a", "--max-length", "-1"}, "--max-length"},
+        {{"--text", "a", "--format", "bmp"}, "unbekanntes Format „bmp“"},
+        {{"--text", "a", "--max-parts", "-1"}, "--max-parts"},
+        {{"--text", "a", "--text-file", "b"}, "nur eines von"},
+        {{"--text"}, "--text braucht einen Wert (--text TEXT)"},
+        {{"--text=a", "--paragraphs=ja"}, "--paragraphs nimmt keinen Wert"},
+        {{"--phone", kNoWrap, "--paragraphs", "--text", "a"}, "erlaubt keine Absätze"},
+        {{"--phone", kMini, "--picture", "2", "--text", ""},
+         "Bild 2 gibt es nicht: die Nachricht hat 1 Bild ("},
+        {{"--phone", kMini, "--paragraphs", "--picture", "4", "--text", text}, "hat 3 Bilder"},
+        {{"--text", "a", "--format", "gif"}, "brauchen --out DATEI"},
+        {{"--text", "a", "--format", "sheet"}, "--out"},
+        {{"--text", "a", "--format", "png", "--all-pictures"}, "--all-pictures braucht --out"},
+        {{"--text", "a", "--format", "ascii", "--out", "x", "--all-pictures"}, "--format png"},
+        {{"--text", "a", "--scale", "9"}, "--scale braucht eine ganze Zahl von 1 bis 8, nicht „9“"},
+        {{"--text", "a", "--delay", "9"}, "--delay"},
+        {{"--text", "a", "--columns", "0"}, "--columns"},
+        {{"--text", "B", "--format", "png"}, "--format png schreibt ein Bild"}}; // to a terminal
+    for (const auto& [args, reason] : rows) {
+        const CliRun r = run(args, true);
+        EXPECT_EQ(r.status, kExitUsage) << reason;
+        EXPECT_EQ(r.err.rfind("smssim-render: ", 0), 0u) << r.err;
+        EXPECT_NE(r.err.find(reason), std::string::npos) << r.err;
+        EXPECT_TRUE(r.err.ends_with(" (siehe --help)\n")) << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
     }
 }
 
 TEST(RenderCli, PrintsThenExitsWithStatusThreeBeyondMaxParts) {
     const std::string ucs2 = "\u00e2" + std::string(70, 'a');
-    const std::tuple<std::string, const char*, int> rows[] = {
-        {std::string(160, 'a'), "1", kExitOk},
-        {std::string(161, 'a'), "1", kExitTooManyParts},
-        {ucs2, "2", kExitOk},
-        {ucs2, "1", kExitTooManyParts},
-        {"", "0", kExitOk}};
-    for (const auto& [text, maxParts, status] : rows) {
+    const std::tuple<std::string, const char*, std::string> rows[] = {
+        {std::string(160, 'a'), "1", ""},
+        {std::string(161, 'a'), "1", "die Nachricht braucht 2 SMS, --max-parts erlaubt 1"},
+        {ucs2, "2", ""},
+        {ucs2, "1", "die Nachricht braucht 2 SMS, --max-parts erlaubt 1"},
+        {"", "0", ""}};
+    for (const auto& [text, maxParts, reason] : rows) {
         const CliRun r = run({"--phone", kMini, "--text", text, "--max-parts", maxParts});
-        EXPECT_EQ(r.status, status) << text.size() << " characters, " << maxParts;
+        EXPECT_EQ(r.status, reason.empty() ? kExitOk : kExitTooManyParts) << maxParts;
+        EXPECT_EQ(r.err, reason.empty() ? "" : "smssim-render: " + reason + "\n");
         EXPECT_EQ(r.out.rfind("Bildanzahl: ", 0), 0u) << "printed first";
     }
 }
 
 TEST(RenderCli, RefusesUnusableFilesAndTextsWithStatusOne) {
-    CliRun r = run({"--phone", kData + "/hardening/code-256.bsd", "--text", "a"});
-    EXPECT_EQ(r.status, kExitUnusable);
-    EXPECT_NE(r.err.find("code-256.bsd"), std::string::npos);
-    r = run({"--phone", kMini, "--text-file", kData + "/nowhere.txt"});
-    EXPECT_EQ(r.status, kExitUnusable);
-    EXPECT_NE(r.err.find("nowhere.txt"), std::string::npos);
-    r = run({"--phone", kMini, "--text", "\xCE\xA9"}); // Omega has no Windows-1252 code
-    EXPECT_EQ(r.status, kExitUnusable);
-    // The phone is checked before the arguments that depend on it.
-    r = run({"--phone", kData + "/missing.bsd", "--paragraphs", "--text", "a"});
-    EXPECT_EQ(r.status, kExitUnusable);
+    const std::pair<std::vector<std::string>, std::string> rows[] = {
+        {{"--phone", kData + "/hardening/code-256.bsd", "--text", "a"}, "code-256.bsd"},
+        {{"--text-file", kData + "/nowhere.txt"},
+         "nowhere.txt“ kann nicht gelesen werden. Die Datei wurde nicht gefunden.\n"},
+        {{"--text", "\xCE\xA9"}, "kein UTF-8"}, // Omega has no Windows-1252 code
+        {{"--text", "B", "--format", "gif", "--out", kData}, "Das ist ein Ordner"},
+        {{"--message", kData + "/golden/empty.txt"}, "(eine Textdatei? dann --text-file)\n"},
+        {{"--message", kData + "/hardening/code-256.n51"}, "liegt nicht zwischen 0 und 255.\n"},
+        // The phone is checked before the arguments that depend on it.
+        {{"--phone", kData + "/missing.bsd", "--paragraphs", "--text", "a"}, "missing.bsd"}};
+    for (auto [args, reason] : rows) {
+        if (args.front() != "--phone")
+            args.insert(args.begin(), {"--phone", kMini});
+        const CliRun r = run(args);
+        EXPECT_EQ(r.status, kExitUnusable) << reason;
+        EXPECT_NE(r.err.find(reason), std::string::npos) << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    }
 }
 
 // The pictures themselves are checked where they are made (picture_export_test).
@@ -139,13 +156,6 @@ TEST(RenderCli, ExportsEveryPictureIntoOut) {
         EXPECT_EQ(r.status, kExitOk) << r.err;
         EXPECT_EQ(QImage(QString::fromStdString(dir + file)).size(), size) << file;
     }
-    CliRun r = run({"--phone", kMini, "--text", "B", "--format", "gif", "--out", dir});
-    EXPECT_EQ(r.status, kExitUnusable) << "a folder where the file should go";
-    EXPECT_NE(r.err.find("Das ist ein Ordner"), std::string::npos) << r.err;
-    auto parsed = std::get<RenderOptions>(parseRenderArguments({"--text", "B", "--format", "png"}));
-    parsed.outputIsTerminal = true;
-    std::ostringstream out, err;
-    EXPECT_EQ(runRender(parsed, "", out, err), kExitUsage) << "no picture to a terminal";
 }
 
 TEST(RenderCli, DrawsThePngAsTheWindowDoes) {
