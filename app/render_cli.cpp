@@ -204,7 +204,7 @@ int writeOutput(std::string_view bytes, const RenderOptions& o, std::ostream& ou
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         return kExitOk;
     }
-    if (const auto error = writeWholeFile(*o.out, bytes)) {
+    if (const auto error = writeExportFile(*o.out, bytes)) {
         printProblem(err, kProgram, error->text());
         return kExitUnusable;
     }

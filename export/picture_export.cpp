@@ -90,16 +90,13 @@ ExportResult exportPictures(PictureFrames& frames, const ExportSettings& setting
     }
     if (!bytes)
         return {true, std::nullopt};
-    return {false, writeWholeFile(out, *bytes, calls)};
+    if (const auto failure = writeWholeFile(out, *bytes, calls))
+        return {false, fromFailure(*failure)};
+    return {};
 }
 
-std::optional<ExportError> writeWholeFile(const std::string& path, std::string_view bytes,
-                                          FileSystemCalls& calls) {
-    FileBatch batch(calls);
-    auto failure = batch.add(path, bytes);
-    if (!failure)
-        failure = batch.commit();
-    if (failure)
+std::optional<ExportError> writeExportFile(const std::string& path, std::string_view bytes) {
+    if (const auto failure = writeWholeFile(path, bytes))
         return fromFailure(*failure);
     return std::nullopt;
 }

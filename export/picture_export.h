@@ -57,8 +57,7 @@ ExportResult exportPictures(PictureFrames& frames, const ExportSettings& setting
 std::optional<std::string> singleFileBytes(PictureFrames& frames, const ExportSettings& settings,
                                            const ExportProgress& progress = {});
 
-// One file, written whole or not at all.
-std::optional<ExportError> writeWholeFile(const std::string& path, std::string_view bytes,
-                                          FileSystemCalls& calls = realFileSystemCalls());
+// One file written whole or not at all, its failure told as the export tells its own.
+std::optional<ExportError> writeExportFile(const std::string& path, std::string_view bytes);
 
 } // namespace smssim

@@ -204,4 +204,12 @@ void FileBatch::abandon() {
     done_ = true;
 }
 
+std::optional<WriteFailure> writeWholeFile(const std::string& path, std::string_view bytes,
+                                           FileSystemCalls& calls) {
+    FileBatch batch(calls);
+    if (auto failure = batch.add(path, bytes))
+        return failure;
+    return batch.commit();
+}
+
 } // namespace smssim

@@ -69,4 +69,8 @@ class FileBatch {
     bool done_ = false;
 };
 
+// One file, written whole or not at all: the one way every program replaces a file.
+std::optional<WriteFailure> writeWholeFile(const std::string& path, std::string_view bytes,
+                                           FileSystemCalls& calls = realFileSystemCalls());
+
 } // namespace smssim

@@ -88,11 +88,7 @@ MessageReadResult NachrichtLesen(const std::string& path) {
 
 std::optional<MessageFileError> NachrichtSchreiben(const std::string& path, std::string_view text,
                                                    FileSystemCalls& calls) {
-    FileBatch batch(calls);
-    auto failure = batch.add(path, messageFileBytes(text));
-    if (!failure)
-        failure = batch.commit();
-    if (failure)
+    if (const auto failure = writeWholeFile(path, messageFileBytes(text), calls))
         return writeError(path, failure->error);
     return std::nullopt;
 }

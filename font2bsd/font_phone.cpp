@@ -200,10 +200,8 @@ FontPhoneResult makePhoneFromFont(const FontPhoneOptions& o, FileSystemCalls& ca
     FontPhoneResult result;
     if (!glyphs.missing.empty())
         result.leftOut = "nicht in der Schrift, weggelassen: " + glyphs.missing;
-    FileBatch batch(calls);
-    auto failure = batch.add(o.out, phoneDefinition(std::get<PhoneHeader>(header), glyphs.rows));
-    if (!failure)
-        failure = batch.commit();
+    const auto failure =
+        writeWholeFile(o.out, phoneDefinition(std::get<PhoneHeader>(header), glyphs.rows), calls);
     if (failure) {
         result.exit = FontExit::Unusable;
         result.reason = "Die Datei „" + o.out + "“ kann nicht geschrieben werden.\n" +
