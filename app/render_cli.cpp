@@ -7,6 +7,7 @@
 #include "error_reason.h"
 #include "gif_writer.h"
 #include "lcd_image.h"
+#include "letters_left.h"
 #include "message_file.h"
 #include "numbers.h"
 #include "phone_loader.h"

@@ -1,6 +1,7 @@
 #pragma once
 // smssim-render: lays a message out on a phone's display without a window.
 
+#include "letters_left.h"
 #include "phone_loader.h"
 #include "picture_export.h"
 #include "renderer.h"

@@ -1,6 +1,7 @@
 // The JSON report of smssim-render (SMS cost, glyph findings, every line of every picture)
 // for messages of the usual and of the largest length.
 
+#include "letters_left.h"
 #include "render_cli.h"
 
 #include "sample_text.h"

@@ -1,6 +1,6 @@
 #include "renderer.h"
-#include "line_ends.h"
 
+#include "line_ends.h"
 #include "numbers.h"
 
 #include <algorithm>
@@ -167,17 +167,6 @@ void Bildtest(const Module1& s, DisplaySurface& surface) {
 
 std::int32_t bildversatzFuer(double bildNummer, double bildhoehe) {
     return toY(-((bildNummer - 1) * bildhoehe));
-}
-
-std::optional<double> parseMaximum(std::string_view text) {
-    const auto value = parseNumber(text);
-    if (!value || *value < 0 || !toLong(*value))
-        return std::nullopt;
-    return value;
-}
-
-std::string lettersLeftText(double maximum, std::size_t length) {
-    return numberToText(maximum - static_cast<double>(length));
 }
 
 } // namespace smssim

@@ -5,7 +5,6 @@
 #include "state.h"
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -65,15 +64,5 @@ void Bildtest(const Module1& state, DisplaySurface& surface);
 // Bildversatz of a picture number: -(number - 1) * Bildhoehe, rounded half to even,
 // kept within 32 bits.
 std::int32_t bildversatzFuer(double bildNummer, double bildhoehe);
-
-// The maximum message length until the user types another: one SMS.
-inline constexpr int kDefaultMaxLength = 160;
-
-// The maximum message length typed by the user: a whole or fractional number
-// 0..2147483647. nullopt while it holds no valid number.
-std::optional<double> parseMaximum(std::string_view text);
-
-// The letters-left text: maximum - length, as shortest decimal text.
-std::string lettersLeftText(double maximum, std::size_t length);
 
 } // namespace smssim

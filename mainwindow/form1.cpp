@@ -9,6 +9,7 @@
 #include "fonts.h"
 #include "form4.h"
 #include "lcd_image.h"
+#include "letters_left.h"
 #include "modal_window.h"
 #include "named.h"
 #include "numbers.h"

@@ -6,6 +6,7 @@
 // drawn column by column, each from the top: its 6 dots are (1,2) (1,3) (2,1) ...
 
 #include "dot_recorder.h"
+#include "letters_left.h"
 #include "phone_loader.h"
 #include "renderer.h"
 
