@@ -1,43 +1,28 @@
-// The layout of the small test phone, dot by dot. Glyph widths with their empty column:
-// space 3, A 4, B 4, C 3, "." 2; A is
-//   .#.
-//   ###
-//   #.#
-// drawn column by column, each from the top: its 6 dots are (1,2) (1,3) (2,1) ...
+// The layout of the small test phone (test_phone.h), dot by dot.
 
 #include "dot_recorder.h"
 #include "letters_left.h"
-#include "phone_loader.h"
 #include "renderer.h"
+#include "test_phone.h"
 
 #include <filesystem>
-#include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
-#include <sstream>
 
 using namespace smssim;
+using test::loadTestPhone;
 
 namespace {
 
-// Loads the test phone with header lines (0-based) replaced.
-void loadMini(Module1& s, const std::vector<std::pair<int, std::string>>& header) {
-    std::ifstream in(std::string(SMSSIM_TEST_DATA) + "/phones/mini.bsd", std::ios::binary);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line.substr(0, line.size() - 1));
-    for (const auto& [index, value] : header)
-        lines[index] = value;
-    std::string data;
-    for (const auto& l : lines)
-        data += l + "\r\n";
-    ASSERT_TRUE(std::holds_alternative<PhoneLists>(ZeichensatzLadenAusDaten(s, data, "mini")));
-}
-
-constexpr int kPitchLine = 7;
-constexpr int kWordWrapLine = 9;
-constexpr int kSpaceRowLine = 11;
 constexpr std::size_t kLast = SIZE_MAX;
-const std::pair<int, std::string> kNoWrap{kWordWrapLine, "Zeilensprung: Nein"};
+using Change = std::function<void(Module1&)>;
+const Change kNoWrap = [](Module1& s) { s.Zeilensprung = false; };
+Change spaceWidth(int width) {
+    return [width](Module1& s) { s.Zeichen[' '].Breite = static_cast<std::int16_t>(width); };
+}
+Change pitch(double pitch) {
+    return [pitch](Module1& s) { s.Zeilenhoehe = pitch; };
+}
 
 struct LayoutCase {
     const char* name;
@@ -46,7 +31,7 @@ struct LayoutCase {
     Dot expected;    // where it lands
     int bildanzahl;
     bool paragraphs = false;
-    std::vector<std::pair<int, std::string>> header = {};
+    Change phone = {}; // what differs from the test phone
     int picture = 1;
 };
 
@@ -54,8 +39,9 @@ class Layout : public ::testing::TestWithParam<LayoutCase> {};
 
 TEST_P(Layout, PutsTheDotWhereThePhoneDoes) {
     const LayoutCase& c = GetParam();
-    Module1 s;
-    loadMini(s, c.header);
+    Module1 s = loadTestPhone();
+    if (c.phone)
+        c.phone(s);
     s.Absaetze = c.paragraphs;
     s.Bildversatz = bildversatzFuer(c.picture, s.Bildhoehe);
     DotRecorder dots;
@@ -68,48 +54,41 @@ TEST_P(Layout, PutsTheDotWhereThePhoneDoes) {
     EXPECT_EQ(c.dot == kLast ? dots.dots.back() : dots.dots.at(c.dot), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Renderer, Layout,
-    ::testing::Values(
-        LayoutCase{"FirstDot", "A", 0, {1, 2}, 1}, LayoutCase{"ColumnByColumn", "A", 5, {3, 3}, 1},
-        // The fifth A ends exactly at the line width 20 and stays; the sixth wraps.
-        LayoutCase{"GlyphEndingAtTheLineWidthStays", "AAAAAA", 24, {17, 2}, 1, false, {kNoWrap}},
-        LayoutCase{"NextGlyphWraps", "AAAAAA", 30, {1, 6}, 1, false, {kNoWrap}},
-        // Word wrap measures the next word plus 3: 12 + 3 + 2 + 3 = 20 fits ...
-        LayoutCase{"WordThatFits", "AAA C.", 18, {16, 1}, 1},
-        // ... 12 + 4 + 2 + 3 = 21 does not; the space is laid out left of the line.
-        LayoutCase{"WordThatDoesNotFit", "AAA A.", 18, {1, 6}, 1},
-        LayoutCase{"WrappedSpaceLeftOfTheEdge", "AAA AAA", 18, {1, 6}, 1},
-        // A space wider than 3 counts whole: 12 + 4 + 3 + 2 = 21 would cut "C.".
-        LayoutCase{
-            "WideSpaceMovesTheWord", "AAA C.", 18, {1, 5}, 1, false, {{kSpaceRowLine, ":___"}}},
-        LayoutCase{"WideSpaceLongWordStillCut",
-                   "A AAAAAAA",
-                   30,
-                   {17, 6},
-                   2,
-                   false,
-                   {{kSpaceRowLine, ":___"}}},
-        // A narrower one still counts 3: 12 + 6 + 3 = 21 wraps, as on the phone.
-        LayoutCase{
-            "NarrowSpaceCountsThree", "AAA A.", 18, {1, 6}, 1, false, {{kSpaceRowLine, ":_"}}},
-        LayoutCase{"LfDoesNotEndTheWord", "AAA A\nA", 18, {1, 6}, 1},
-        LayoutCase{"CrEndsTheWord", "AAA A\rA", 18, {16, 2}, 1},
-        // A word wider than the line is broken glyph by glyph.
-        LayoutCase{"LongWordStartsANewLine", "A AAAAAAA", 6, {1, 6}, 2},
-        LayoutCase{"LongWordFillsTheLine", "A AAAAAAA", 30, {17, 6}, 2},
-        LayoutCase{"ParagraphBreak", "A\r\nA", 6, {1, 6}, 1, true},
-        LayoutCase{"LoneCrNoBreak", "A\rA", 6, {5, 2}, 1, true},
-        LayoutCase{"NoBreakOutsideParagraphMode", "A\r\nA", 6, {5, 2}, 1},
-        LayoutCase{"FinalBreakStartsAPicture", "A\r\nA\r\n", 6, {1, 6}, 2, true},
-        LayoutCase{"PictureTwoDrawsItsOwnLines", "B\r\nB\r\nA", 0, {1, 2}, 2, true, {}, 2},
-        // The visibility test looks at the line's top only: pitch 7 puts line 2 at 7.
-        LayoutCase{"TopInsideThePicture", "B\r\nA", kLast, {3, 10}, 1, true, {{kPitchLine, "7"}}},
-        // Pitch 2.5: rows 3.5, 4.5 and 5.5 of the second line round to 4, 4 and 6.
-        LayoutCase{"HalfToEvenRow4", "B\r\nB", 7, {1, 4}, 1, true, {{kPitchLine, "2.5"}}},
-        LayoutCase{"HalfToEvenRow6", "B\r\nB", 9, {1, 6}, 1, true, {{kPitchLine, "2.5"}}},
-        LayoutCase{"NoGlyphNoRoom", "AZA", 6, {5, 2}, 1}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Renderer, Layout, ::testing::Values(
+    LayoutCase{"FirstDot", "A", 0, {1, 2}, 1},
+    LayoutCase{"ColumnByColumn", "A", 5, {3, 3}, 1},
+    // The fifth A ends exactly at the line width 20 and stays; the sixth wraps.
+    LayoutCase{"GlyphEndingAtTheLineWidthStays", "AAAAAA", 24, {17, 2}, 1, false, kNoWrap},
+    LayoutCase{"NextGlyphWraps", "AAAAAA", 30, {1, 6}, 1, false, kNoWrap},
+    // Word wrap measures the next word plus 3: 12 + 3 + 2 + 3 = 20 fits ...
+    LayoutCase{"WordThatFits", "AAA C.", 18, {16, 1}, 1},
+    // ... 12 + 4 + 2 + 3 = 21 does not; the space is laid out left of the line.
+    LayoutCase{"WordThatDoesNotFit", "AAA A.", 18, {1, 6}, 1},
+    LayoutCase{"WrappedSpaceLeftOfTheEdge", "AAA AAA", 18, {1, 6}, 1},
+    // A space wider than 3 counts whole: 12 + 4 + 3 + 2 = 21 would cut "C.".
+    LayoutCase{"WideSpaceMovesTheWord", "AAA C.", 18, {1, 5}, 1, false, spaceWidth(4)},
+    LayoutCase{"WideSpaceLongWordStillCut", "A AAAAAAA", 30, {17, 6}, 2, false, spaceWidth(4)},
+    // A narrower one still counts 3: 12 + 6 + 3 = 21 wraps, as on the phone.
+    LayoutCase{"NarrowSpaceCountsThree", "AAA A.", 18, {1, 6}, 1, false, spaceWidth(2)},
+    LayoutCase{"LfDoesNotEndTheWord", "AAA A\nA", 18, {1, 6}, 1},
+    LayoutCase{"CrEndsTheWord", "AAA A\rA", 18, {16, 2}, 1},
+    // A word wider than the line is broken glyph by glyph.
+    LayoutCase{"LongWordStartsANewLine", "A AAAAAAA", 6, {1, 6}, 2},
+    LayoutCase{"LongWordFillsTheLine", "A AAAAAAA", 30, {17, 6}, 2},
+    LayoutCase{"ParagraphBreak", "A\r\nA", 6, {1, 6}, 1, true},
+    LayoutCase{"LoneCrNoBreak", "A\rA", 6, {5, 2}, 1, true},
+    LayoutCase{"NoBreakOutsideParagraphMode", "A\r\nA", 6, {5, 2}, 1},
+    LayoutCase{"FinalBreakStartsAPicture", "A\r\nA\r\n", 6, {1, 6}, 2, true},
+    LayoutCase{"PictureTwoDrawsItsOwnLines", "B\r\nB\r\nA", 0, {1, 2}, 2, true, {}, 2},
+    // The visibility test looks at the line's top only: pitch 7 puts line 2 at 7.
+    LayoutCase{"TopInsideThePicture", "B\r\nA", kLast, {3, 10}, 1, true, pitch(7)},
+    // Pitch 2.5: rows 3.5, 4.5 and 5.5 of the second line round to 4, 4 and 6.
+    LayoutCase{"HalfToEvenRow4", "B\r\nB", 7, {1, 4}, 1, true, pitch(2.5)},
+    LayoutCase{"HalfToEvenRow6", "B\r\nB", 9, {1, 6}, 1, true, pitch(2.5)},
+    LayoutCase{"NoGlyphNoRoom", "AZA", 6, {5, 2}, 1}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // Lines as the layout makes them, one string of codes each.
 struct LineTexts : LayoutObserver {
@@ -156,8 +135,7 @@ TEST(Renderer, WordWrapCutsOnlyWordsWiderThanTheLine) {
 }
 
 TEST(Renderer, EmptyMessagesLinesOutsideThePictureAndFarPictures) {
-    Module1 s;
-    loadMini(s, {});
+    Module1 s = loadTestPhone();
     DotRecorder dots;
     EXPECT_EQ(DisplayZeichnen(s, "", dots).bildanzahl, 1);
     EXPECT_TRUE(dots.dots.empty());
@@ -167,13 +145,11 @@ TEST(Renderer, EmptyMessagesLinesOutsideThePictureAndFarPictures) {
     DisplayZeichnen(s, "A AAAAAAA", dots);
     EXPECT_EQ(dots.dots.size(), 36u) << "the sixth A lands below the picture and is not drawn";
 
-    // Row 0 (a row before the first ":") and column 0 (a row without ":") are never drawn.
-    ASSERT_TRUE(std::holds_alternative<PhoneLists>(ZeichensatzLadenAusDaten(
-        s, "X\r\n20\r\n8\r\n.x\r\n0\r\n10\r\n24\r\n4\r\nNein\r\nNein\r\n65\r\n_#\r\n:_#\r\n#\r\n",
-        "x")));
-    DisplayZeichnen(s, "A", dots);
+    // Row 0 and column 0 are never drawn.
+    Module1 one = loadTestPhone({.glyphs = {{'A', {"_#"}}}});
+    one.Zeichen['A'].punkt(0, 1) = one.Zeichen['A'].punkt(1, 0) = 1;
+    DisplayZeichnen(one, "A", dots);
     EXPECT_EQ(dots.dots, (std::vector<Dot>{{2, 1}}));
-    loadMini(s, {});
     s.Absaetze = true;
     std::string text;
     for (int i = 0; i < 20000; ++i)
@@ -196,8 +172,7 @@ TEST(Renderer, CountersAndTheDisplayTest) {
     EXPECT_EQ(bildversatzFuer(3, 48), -96);
     EXPECT_EQ(bildversatzFuer(2, 2.5), -2) << "-2.5 rounds to the even -2";
 
-    Module1 s;
-    loadMini(s, {});
+    Module1 s = loadTestPhone();
     DotRecorder surface;
     DisplayZeichnen(s, "A", surface); // leaves the pen two dots wide
     Bildtest(s, surface);
@@ -208,7 +183,7 @@ TEST(Renderer, CountersAndTheDisplayTest) {
     EXPECT_EQ(surface.lines.back().x1, 20);
     EXPECT_EQ(surface.lines.back().y1, 8);
     // A line wider than the display: the pattern still reaches its last column.
-    loadMini(s, {{1, "30"}});
+    s.Zeilenbreite = 30;
     surface.lines.clear();
     Bildtest(s, surface);
     EXPECT_EQ(surface.lines.back().x1, 25);

@@ -2,9 +2,9 @@
 // Windows-1252: "\x80" is the euro sign (extension table), "\xE2" is â (in neither table).
 
 #include "dot_recorder.h"
-#include "phone_loader.h"
 #include "renderer.h"
 #include "sms_check.h"
+#include "test_phone.h"
 
 #include <gtest/gtest.h>
 
@@ -66,39 +66,33 @@ TEST(SmsCheck, GlyphFindings) {
         EXPECT_EQ(glyphFindings(text, kinds), found) << text;
 }
 
-// A phone of line width 20, picture height 8 and widths space 3, A 4, B 4, C 3, "." 2.
-std::string miniPhone(const std::string& pitch, const std::string& wordWrap) {
-    return "Mini\r\n20\r\n8\r\n.min\r\n0\r\n10\r\n24\r\n" + pitch +
-           "\r\nAbs\xE4tze: Ja\r\nZeilensprung: " + wordWrap +
-           "\r\n32\r\n:__\r\n65\r\n:_#_\r\n66\r\n:###\r\n67\r\n:##\r\n46\r\n:#\r\n";
-}
-
+// Lines on the test phone (test_phone.h), at its pitch or at another.
 TEST(SmsCheck, DisplayLinesAsTheRendererLaysThemOut) {
     struct Row {
         std::string text;
-        bool paragraphs;
-        std::string pitch, wordWrap;
+        bool paragraphs, wordWrap = true;
+        double pitch = 4;
         std::string lines; // "picture text" joined by "|"
     };
-    const Row rows[] = {{"", false, "4", "Ja", "1 "},
-                        {"AAA AAA BC.", false, "4", "Ja", "1 AAA|1 AAA|2 BC."},
-                        {"AAA AAA BC.", false, "4", "Nein", "1 AAA A|1 AA BC."},
-                        {"A\r\nB", false, "4", "Ja", "1 AB"},
-                        {"A\r\n\r\nB", true, "4", "Ja", "1 A|1 |2 B"},
-                        {"\r\nA\r\n", true, "4", "Ja", "1 |1 A|2 "},
-                        {"B\r\nA\r\nC", true, "5", "Ja", "1 B|1 A|2 C"},
-                        {"A\r\nB\r\nC\r\nA\r\nB", true, "4", "Ja", "1 A|1 B|2 C|2 A|3 B"}};
+    const Row rows[] = {{"", false, true, 4, "1 "},
+                        {"AAA AAA BC.", false, true, 4, "1 AAA|1 AAA|2 BC."},
+                        {"AAA AAA BC.", false, false, 4, "1 AAA A|1 AA BC."},
+                        {"A\r\nB", false, true, 4, "1 AB"},
+                        {"A\r\n\r\nB", true, true, 4, "1 A|1 |2 B"},
+                        {"\r\nA\r\n", true, true, 4, "1 |1 A|2 "},
+                        {"B\r\nA\r\nC", true, true, 5, "1 B|1 A|2 C"},
+                        {"A\r\nB\r\nC\r\nA\r\nB", true, true, 4, "1 A|1 B|2 C|2 A|3 B"}};
     for (const Row& row : rows) {
-        Module1 s;
-        const auto data = miniPhone(row.pitch, row.wordWrap);
-        ASSERT_TRUE(std::holds_alternative<PhoneLists>(ZeichensatzLadenAusDaten(s, data, "m")));
-        s.Absaetze = row.paragraphs;
+        SCOPED_TRACE(row.text);
+        Module1 s = test::loadTestPhone();
+        std::tie(s.Absaetze, s.Zeilensprung, s.Zeilenhoehe) =
+            std::tuple(row.paragraphs, row.wordWrap, row.pitch);
         DotRecorder dots;
         const std::int32_t pictures = DisplayZeichnen(s, row.text, dots).bildanzahl;
         std::string got;
         for (const DisplayLine& line : displayLines(s, row.text, pictures))
             got += (got.empty() ? "" : "|") + std::to_string(line.picture) + " " + line.text;
-        EXPECT_EQ(got, row.lines) << row.text;
+        EXPECT_EQ(got, row.lines);
     }
 }
 

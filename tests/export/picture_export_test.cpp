@@ -3,9 +3,9 @@
 
 #include "contact_sheet.h"
 #include "failing_calls.h"
-#include "phone_loader.h"
 #include "picture_export.h"
 #include "temp_dir.h"
+#include "test_phone.h"
 
 #include <QImage>
 #include <cerrno>
@@ -18,13 +18,11 @@ using namespace smssim;
 
 namespace {
 
-// Nine lines on the mini phone: five pictures, the last one half full.
+// Nine lines on the test phone: five pictures, the last one half full.
 const std::string kText = "A\r\nB\r\nC\r\nA\r\nB\r\nC\r\nA\r\nB\r\nC";
 
 Module1 miniPhone() {
-    Module1 s;
-    EXPECT_TRUE(std::holds_alternative<PhoneLists>(
-        ZeichensatzLaden(s, SMSSIM_TEST_DATA "/phones/mini.bsd")));
+    Module1 s = test::loadTestPhone();
     s.Absaetze = true;
     return s;
 }

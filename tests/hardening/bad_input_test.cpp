@@ -22,12 +22,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kHeader = "Hart\r\n20\r\n8\r\n.hrt\r\n255\r\n10\r\n24\r\n4\r\n"
-                            "Abs\xE4tze: Ja\r\nZeilensprung: Ja\r\n65\r\n:_#_\r\n";
-
 // A valid phone definition padded with blank lines (which change nothing) to `size` bytes.
 std::string phoneOfSize(std::size_t size) {
-    std::string data = kHeader;
+    std::string data = test::testPhone();
     data.resize(size, '\n');
     return data;
 }
@@ -142,12 +139,12 @@ INSTANTIATE_TEST_SUITE_P(
         MadeFile{"PhonePipe", Kind::Phone, pipe, "Das ist keine gewöhnliche Datei"},
         MadeFile{"PhoneDevice", Kind::Phone, kDevice, "Das ist keine gewöhnliche Datei"},
         MadeFile{"PhoneWithoutReadPermission", Kind::Phone,
-                 [](const std::string& d) { return file(d, kHeader, 0); }, "Keine Berechtigung",
-                 true},
+                 [](const std::string& d) { return file(d, test::testPhone(), 0); },
+                 "Keine Berechtigung", true},
         MadeFile{"PhoneReadFails", Kind::Phone, kFailingRead,
                  "Ein-/Ausgabefehler beim Zugriff auf den Datenträger"},
         MadeFile{"PhoneBelowAFile", Kind::Phone,
-                 [](const std::string& d) { return file(d, kHeader) + "/x.bsd"; },
+                 [](const std::string& d) { return file(d, test::testPhone()) + "/x.bsd"; },
                  "Ein Teil des Pfades ist kein Ordner"},
         MadeFile{
             "MessageOneByteOverTheLimit", Kind::Message,
@@ -165,10 +162,10 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TempFolder, FilesExactlyAtTheSizeLimitLoad) {
-    Module1 s = test::sessionWithMiniPhone();
+    Module1 s;
     const auto phone = ZeichensatzLaden(s, file(dir_, phoneOfSize(kMaxPhoneFileSize)));
     ASSERT_TRUE(std::holds_alternative<PhoneLists>(phone)) << std::get<PhoneError>(phone).text();
-    EXPECT_EQ(s.Telefonname, "Hart");
+    EXPECT_EQ(s.Telefonname, "Mini");
     EXPECT_EQ(s.Zeichen[65].Breite, 4);
 
     const auto message = NachrichtLesen(file(dir_, messageOfSize(kMaxMessageFileSize)));

@@ -1,20 +1,16 @@
 #pragma once
 // Whether a refused file left the session as it was: phone, glyphs and paging.
 
-#include "phone_loader.h"
-#include "state.h"
+#include "test_phone.h"
 
 #include <gtest/gtest.h>
-#include <string>
 #include <tuple>
 
 namespace smssim::test {
 
 // A phone loaded and a session under way, so that any change a refused file makes shows.
 inline Module1 sessionWithMiniPhone() {
-    Module1 s;
-    EXPECT_TRUE(std::holds_alternative<PhoneLists>(
-        ZeichensatzLaden(s, std::string(SMSSIM_TEST_DATA) + "/phones/mini.bsd")));
+    Module1 s = loadTestPhone();
     s.Absaetze = true;
     s.Bildversatz = -8;
     s.Zeichen[0].Breite = 5;
