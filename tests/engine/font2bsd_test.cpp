@@ -1,15 +1,10 @@
 // smssim-font2bsd: exit statuses and reasons, glyphs on the baseline as the loader reads
-// them, the shipped phones from their font, and Debian's misc fonts drawn as FreeType
-// draws them.
+// them, the name of a phone, and the shipped phones from their font.
 
-#include "dot_recorder.h"
 #include "failing_calls.h"
 #include "font2bsd_cli.h"
 #include "phone_loader.h"
 #include "temp_dir.h"
-
-#include <ft2build.h>
-#include FT_FREETYPE_H
 
 #include <algorithm>
 #include <filesystem>
@@ -141,6 +136,10 @@ TEST(Font2bsd, GlyphsKeepBaselineAndAdvanceAndSplitAtTheGsmAlphabet) {
         {0xAD, "0"}};
     for (const auto& [code, rows] : glyphs)
         EXPECT_EQ(picture(s.Zeichen[code]), rows) << code;
+    // Without --name, the font's family and size.
+    ASSERT_EQ(run({kMisc + "6x10.pcf.gz", "--out", out.string()}).status, 0);
+    ASSERT_TRUE(std::holds_alternative<PhoneLists>(ZeichensatzLaden(s, out.string())));
+    EXPECT_EQ(s.Telefonname, "Fixed 6x10");
 }
 
 TEST(Font2bsd, ShippedPhonesComeFromTheShippedFont) {
@@ -152,47 +151,6 @@ TEST(Font2bsd, ShippedPhonesComeFromTheShippedFont) {
     for (const char* phone : {"Nokia 5110.bsd", "Kommunikator 9000.bsd", "Klassik 2000.bsd"})
         EXPECT_EQ(bytesOf(kTemp / "phones" / phone), bytesOf(fs::path(SMSSIM_PHONES_DIR) / phone))
             << phone;
-}
-
-// Where FreeType puts the dots of the text, one after the other on the first line.
-std::vector<Dot> freetypeDots(const std::string& font, const std::string& text) {
-    FT_Library library;
-    FT_Face face;
-    EXPECT_EQ(FT_Init_FreeType(&library), 0);
-    EXPECT_EQ(FT_New_Face(library, font.c_str(), 0, &face), 0);
-    EXPECT_EQ(FT_Select_Size(face, 0), 0);
-    std::vector<Dot> dots;
-    long pen = 0;
-    const long ascent = face->size->metrics.ascender >> 6;
-    for (const char c : text) {
-        FT_Load_Char(face, static_cast<FT_ULong>(c), FT_LOAD_RENDER | FT_LOAD_TARGET_MONO);
-        const FT_GlyphSlot g = face->glyph;
-        for (unsigned x = 0; x < g->bitmap.width; ++x)
-            for (unsigned y = 0; y < g->bitmap.rows; ++y)
-                if (g->bitmap.buffer[y * static_cast<unsigned>(g->bitmap.pitch) + x / 8] &
-                    (0x80 >> (x % 8)))
-                    dots.push_back({static_cast<float>(pen + g->bitmap_left + x + 1),
-                                    static_cast<float>(ascent - g->bitmap_top + y + 1)});
-        pen += g->advance.x >> 6;
-    }
-    FT_Done_Face(face);
-    FT_Done_FreeType(library);
-    return dots;
-}
-
-TEST(Font2bsd, MiscFontsDrawHalloAsFreeTypeDoes) {
-    for (const std::string font : {"5x7", "6x10"}) {
-        const std::string path = kMisc + font + ".pcf.gz";
-        const fs::path out = kTemp / (font + ".bsd");
-        const Outcome r = run({path, "--out", out.string()});
-        ASSERT_EQ(r.status, 0) << r.err;
-        Module1 s;
-        ASSERT_TRUE(std::holds_alternative<PhoneLists>(ZeichensatzLaden(s, out.string())));
-        EXPECT_EQ(s.Telefonname, "Fixed " + font) << "the family and the size";
-        DotRecorder drawn;
-        DisplayZeichnen(s, "Hallo", drawn);
-        EXPECT_EQ(drawn.dots, freetypeDots(path, "Hallo")) << font;
-    }
 }
 
 } // namespace
