@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -58,54 +59,37 @@ TEST_P(Statuses, ExitWithTheReasonAndReplaceThePhoneOnlyOnSuccess) {
     test::FailingCalls calls(c.failing, c.error);
     const Outcome r = run(args, calls);
     EXPECT_EQ(r.status, c.status);
-    EXPECT_NE((r.out + r.err).find(c.reason), std::string::npos) << r.out << r.err;
+    EXPECT_THAT(r.out + r.err, testing::HasSubstr(c.reason));
     std::istringstream messages(r.err);
     for (std::string line; std::getline(messages, line);)
-        EXPECT_EQ(line.rfind("smssim-font2bsd: ", 0), 0u) << "one line each: " << line;
+        EXPECT_THAT(line, testing::StartsWith("smssim-font2bsd: ")) << "one line each";
     EXPECT_EQ(dir.contents() != old, writes) << "byte for byte, and no temporary file left";
 }
 
 const std::string kFixture = kFonts + "fixture.bdf";
 const std::string kNone = kFonts + "none.bdf";
-const std::string kMisfits = "2 Zeichen zu groß: T (Zeilen -4..6, Spalten 2..2), W (Zeilen "
-                             "4..4, Spalten 1..11). Ein Zeichen";
-INSTANTIATE_TEST_SUITE_P(
-    Font2bsd, Statuses,
-    testing::Values(
-        Case{"Misfits", {kFixture, "--out", "OUT"}, 1, kMisfits},
-        Case{"ManyMisfits",
-             {kMisc + "10x20.pcf.gz", "--out", "OUT"},
-             1,
-             "“ sind 195 Zeichen zu groß, z. B. ! (Zeilen 4..16, Spalten 5..6), # ("},
-        Case{"Cropped", {kFixture, "--out", "OUT", "--crop"}, 0, "weggelassen: U+0020 ! \""},
-        Case{"NoSpace", {kFixture, "--crop", "--out", "OUT"}, 1, "kein Platz", Step::Write, ENOSPC},
-        Case{"NoPermission",
-             {kFixture, "--crop", "--out", "OUT"},
-             1,
-             "old.bsd“ kann nicht "
-             "geschrieben werden. Keine Berechtigung.\n",
-             Step::Open,
-             EACCES},
-        Case{"NoCp1252", {kFonts + "omega.bdf", "--out", "OUT"}, 1, "kein Windows-1252"},
-        Case{"NoFont", {kFonts + "../messages/Hallo.n51", "--out", "OUT"}, 1, "n51“ ist keine"},
-        Case{"NoFile",
-             {kNone, "--out", "OUT"},
-             1,
-             "none.bdf“ kann nicht gelesen werden. Die "
-             "Datei wurde nicht gefunden."},
-        Case{"NoFolder", {kFixture, "--crop", "--out", kNone + "/x.bsd"}, 1, "nicht gefunden"},
-        Case{"NoOut", {kFixture}, 2, "--out DATEI.bsd fehlt (siehe --help)"},
-        Case{"Display", {kFixture, "--out", "OUT", "--display", "84"}, 2, "BREITExHÖHE"},
-        Case{"LowDisplay", {kFixture, "--out", "OUT", "--display", "84x5"}, 2, "--picture-height"},
-        Case{"Colour", {kFixture, "--out", "OUT", "--colour", "96BE7G"}, 2, "RRGGBB"},
-        Case{"Quote", {kFixture, "--out", "OUT", "--name", "a\"b"}, 2, "Anführungszeichen"},
-        Case{"PixelSize", {kFixture, "--out", "OUT", "--pixel-size", "7"}, 2, "Pixelgrößen 6"},
-        Case{"Help",
-             {"--help"},
-             0,
-             "  --display BxH       Breite und Höhe des Displays in Pixeln "
-             "(Vorgabe: 84x48)\n"}),
+const std::string kMisfits = "2 Zeichen zu groß: T (Zeilen -4..6, Spalten 2..2), W (Zeilen 4..4, "
+                             "Spalten 1..11). Ein Zeichen";
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Font2bsd, Statuses, testing::Values(
+    Case{"Misfits", {kFixture, "--out", "OUT"}, 1, kMisfits},
+    Case{"ManyMisfits", {kMisc + "10x20.pcf.gz", "--out", "OUT"}, 1, "“ sind 195 Zeichen zu groß, z. B. ! (Zeilen 4..16, Spalten 5..6), # ("},
+    Case{"Cropped", {kFixture, "--out", "OUT", "--crop"}, 0, "weggelassen: U+0020 ! \""},
+    Case{"NoSpace", {kFixture, "--crop", "--out", "OUT"}, 1, "kein Platz", Step::Write, ENOSPC},
+    Case{"NoPermission", {kFixture, "--crop", "--out", "OUT"}, 1, "old.bsd“ kann nicht geschrieben werden. Keine Berechtigung.\n", Step::Open, EACCES},
+    Case{"NoCp1252", {kFonts + "omega.bdf", "--out", "OUT"}, 1, "kein Windows-1252"},
+    Case{"NoFont", {kFonts + "../messages/Hallo.n51", "--out", "OUT"}, 1, "n51“ ist keine"},
+    Case{"NoFile", {kNone, "--out", "OUT"}, 1, "none.bdf“ kann nicht gelesen werden. Die Datei wurde nicht gefunden."},
+    Case{"NoFolder", {kFixture, "--crop", "--out", kNone + "/x.bsd"}, 1, "nicht gefunden"},
+    Case{"NoOut", {kFixture}, 2, "--out DATEI.bsd fehlt (siehe --help)"},
+    Case{"Display", {kFixture, "--out", "OUT", "--display", "84"}, 2, "BREITExHÖHE"},
+    Case{"LowDisplay", {kFixture, "--out", "OUT", "--display", "84x5"}, 2, "--picture-height"},
+    Case{"Colour", {kFixture, "--out", "OUT", "--colour", "96BE7G"}, 2, "RRGGBB"},
+    Case{"Quote", {kFixture, "--out", "OUT", "--name", "a\"b"}, 2, "Anführungszeichen"},
+    Case{"PixelSize", {kFixture, "--out", "OUT", "--pixel-size", "7"}, 2, "Pixelgrößen 6"},
+    Case{"Help", {"--help"}, 0, "  --display BxH       Breite und Höhe des Displays in Pixeln (Vorgabe: 84x48)\n"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // Breite, then the rows of "#" and "." joined by "|", the empty column left out.
 std::string picture(const ZeichenTyp& g) {
