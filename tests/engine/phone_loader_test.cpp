@@ -168,13 +168,10 @@ TEST_P(AcceptedPhoneFile, LoadsRight) {
             verfuegbar += static_cast<char>(code);
     EXPECT_EQ(std::get<PhoneLists>(result).verfuegbar, verfuegbar);
     EXPECT_TRUE(std::get<PhoneLists>(result).absaetzeErlaubt);
-    EXPECT_EQ(s.Telefonname, row[1]);
-    EXPECT_EQ(s.Zeilenbreite, 20);
-    EXPECT_EQ(s.Dateiendung, ".hrt");
-    EXPECT_EQ(s.Zeilenhoehe, 4);
-    EXPECT_TRUE(s.Zeilensprung);
-    EXPECT_EQ(s.Zeichen[row.number(3)].Breite, row.number(4));
-    EXPECT_EQ(s.Zeichen[row.number(3)].Hoehe, row.number(5));
+    EXPECT_EQ(std::tie(s.Telefonname, s.Zeilenbreite, s.Dateiendung, s.Zeilenhoehe, s.Zeilensprung),
+              std::make_tuple(row[1], 20.0, std::string(".hrt"), 4.0, true));
+    const ZeichenTyp& g = s.Zeichen[row.number(3)];
+    EXPECT_EQ(std::tie(g.Breite, g.Hoehe), std::make_tuple(row.number(4), row.number(5)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Hardening, AcceptedPhoneFile,

@@ -23,9 +23,9 @@ inline void expectSameState(const Module1& now, const Module1& before) {
     EXPECT_EQ(std::tie(now.Absaetze, now.Bildversatz),
               std::tie(before.Absaetze, before.Bildversatz));
     for (int code = 0; code < 256; ++code) {
-        EXPECT_EQ(now.Zeichen[code].Punkte, before.Zeichen[code].Punkte) << "code " << code;
-        EXPECT_EQ(now.Zeichen[code].Breite, before.Zeichen[code].Breite) << "code " << code;
-        EXPECT_EQ(now.Zeichen[code].Hoehe, before.Zeichen[code].Hoehe) << "code " << code;
+        const ZeichenTyp &a = now.Zeichen[code], &b = before.Zeichen[code];
+        EXPECT_EQ(std::tie(a.Punkte, a.Breite, a.Hoehe), std::tie(b.Punkte, b.Breite, b.Hoehe))
+            << "code " << code;
     }
 }
 
