@@ -40,16 +40,12 @@ std::vector<int> inkedRows(const ZeichenTyp& g) {
     return rows;
 }
 
-int firstInked(const ZeichenTyp& g) {
+// The first and the one past the last row a glyph inks, counted from 0.
+std::pair<int, int> inkedSpan(const ZeichenTyp& g) {
     const auto rows = inkedRows(g);
-    return static_cast<int>(std::find_if(rows.begin(), rows.end(), [](int b) { return b; }) -
-                            rows.begin());
-}
-
-int lastInked(const ZeichenTyp& g) {
-    const auto rows = inkedRows(g);
-    return static_cast<int>(rows.rend() -
-                            std::find_if(rows.rbegin(), rows.rend(), [](int b) { return b; }));
+    const auto inked = [](int bits) { return bits != 0; };
+    return {static_cast<int>(std::find_if(rows.begin(), rows.end(), inked) - rows.begin()),
+            static_cast<int>(rows.rend() - std::find_if(rows.rbegin(), rows.rend(), inked))};
 }
 
 TEST(ShippedPhones, LoadDrawEveryCharacterAndFitTheirDisplays) {
@@ -81,7 +77,7 @@ TEST(ShippedPhones, LoadDrawEveryCharacterAndFitTheirDisplays) {
         std::map<int, int> listed;
         for (char c : lists.verfuegbar + lists.sonder)
             ++listed[static_cast<unsigned char>(c)];
-        const int baseline = lastInked(z['A']);
+        const int baseline = inkedSpan(z['A']).second;
         for (int code : printableCodes()) {
             EXPECT_EQ(listed[code], 1) << code;
             EXPECT_EQ(z[code].Hoehe, z['A'].Hoehe) << code;
@@ -96,11 +92,11 @@ TEST(ShippedPhones, LoadDrawEveryCharacterAndFitTheirDisplays) {
             }
         }
         for (unsigned char c : std::string("HQaemxz0\xC4\xE4\xDF"))
-            EXPECT_EQ(lastInked(z[c]), baseline) << c;
+            EXPECT_EQ(inkedSpan(z[c]).second, baseline) << c;
         for (unsigned char c : std::string("gjpqy\xE7"))
-            EXPECT_GT(lastInked(z[c]), baseline) << c << " has a descender";
-        EXPECT_GT(firstInked(z['x']), firstInked(z['X']));
-        EXPECT_LT(firstInked(z[0xE4]), firstInked(z['a'])) << "dots above the umlaut";
+            EXPECT_GT(inkedSpan(z[c]).second, baseline) << c << " has a descender";
+        EXPECT_GT(inkedSpan(z['x']).first, inkedSpan(z['X']).first);
+        EXPECT_LT(inkedSpan(z[0xE4]).first, inkedSpan(z['a']).first) << "dots above the umlaut";
         EXPECT_GE(z[' '].Breite, 3);
         EXPECT_LT(z[' '].Breite, z['n'].Breite);
 
