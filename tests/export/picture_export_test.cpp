@@ -125,17 +125,17 @@ TEST(ContactSheet, SizeFollowsCountColumnsAndScale) {
 // files and folders add.
 TEST(ExportFailure, NamesTheFileAndLeavesEverythingAsItWas) {
     using Step = FailingCalls::Step;
+    // clang-format off
     const std::tuple<ExportKind, Step, int, int, const char*, std::string> rows[] = {
-        {ExportKind::PngFiles, Step::Rename, 4, EBUSY, "bilder/bild-003.png",
-         "Die Datei ist in Benutzung"},
-        {ExportKind::PngFiles, Step::Write, 3, ENOSPC, "bilder/bild-003.png",
-         "Auf dem Datenträger ist kein Platz mehr"},
+        {ExportKind::PngFiles, Step::Rename, 4, EBUSY, "bilder/bild-003.png", "Die Datei ist in Benutzung"},
+        {ExportKind::PngFiles, Step::Write, 3, ENOSPC, "bilder/bild-003.png", "Auf dem Datenträger ist kein Platz mehr"},
         {ExportKind::PngFiles, Step::Mkdir, 1, EACCES, "bilder", "Keine Berechtigung"},
-        {ExportKind::PngFiles, Step::None, 0, 0, "bilder/bild-004.png",
-         "Das ist ein Ordner, keine Datei"},
+        {ExportKind::PngFiles, Step::None, 0, 0, "bilder/bild-004.png", "Das ist ein Ordner, keine Datei"},
         {ExportKind::Gif, Step::Write, 1, EROFS, "aus", "Das Dateisystem ist schreibgeschützt"},
         {ExportKind::Sheet, Step::None, 0, 0, "aus", "Das ist ein Ordner, keine Datei"}};
+    // clang-format on
     for (const auto& [kind, step, nth, error, where, reason] : rows) {
+        SCOPED_TRACE(where);
         TempDir dir;
         const std::string out = dir / (kind == ExportKind::PngFiles ? "bilder" : "aus");
         if (step == Step::None)
@@ -146,10 +146,10 @@ TEST(ExportFailure, NamesTheFileAndLeavesEverythingAsItWas) {
         PictureFrames frames(miniPhone(), kText);
         FailingCalls calls(step, error, nth);
         const ExportResult result = exportPictures(frames, {kind, 2}, out, {}, calls);
-        ASSERT_TRUE(result.error) << where;
+        ASSERT_TRUE(result.error);
         EXPECT_EQ(std::tuple(result.error->datei, result.error->grund, result.error->folder),
                   std::tuple(dir / where, reason, step == Step::Mkdir));
-        EXPECT_EQ(dir.contents(), before) << where;
+        EXPECT_EQ(dir.contents(), before);
     }
     for (ExportKind kind : {ExportKind::PngFiles, ExportKind::Gif, ExportKind::Sheet}) {
         TempDir dir;

@@ -5,6 +5,7 @@
 #include "phone_writer.h"
 #include "temp_dir.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -18,6 +19,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace smssim;
+using testing::HasSubstr;
+using testing::Not;
 
 // Every code a Windows-1252 keyboard can produce.
 std::vector<int> printableCodes() {
@@ -60,8 +63,8 @@ TEST(ShippedPhones, LoadDrawEveryCharacterAndFitTheirDisplays) {
         ++phones;
         SCOPED_TRACE(entry.path().string());
         const std::string data = smssim::test::bytesOf(entry.path());
-        EXPECT_NE(data.find("\r\nAbs\xE4tze: "), std::string::npos) << "Windows-1252";
-        EXPECT_EQ(data.find("\r\n\r\n"), std::string::npos) << "blank line";
+        EXPECT_THAT(data, HasSubstr("\r\nAbs\xE4tze: ")) << "Windows-1252";
+        EXPECT_THAT(data, Not(HasSubstr("\r\n\r\n"))) << "blank line";
         EXPECT_EQ(std::count(data.begin(), data.end(), '\n'),
                   std::count(data.begin(), data.end(), '\r'));
         Module1 s;
