@@ -2,20 +2,20 @@
 // data folders, the shipped phones beside the program among them.
 
 #include "default_phone.h"
+#include "temp_dir.h"
 
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 using namespace smssim;
 
 TEST(DefaultPhone, TheWorkingDirectoryComesFirstThenTheDataFoldersThenBesideTheProgram) {
     const fs::path old = fs::current_path();
-    const fs::path dir =
-        fs::temp_directory_path() / ("smssim-default-" + std::to_string(::getpid()));
-    const std::string data = (dir / "data").string();
+    const smssim::test::TempDir temp;
+    const fs::path& dir = temp.path();
+    const std::string data = temp / "data";
     fs::create_directories(data);
     fs::current_path(dir);
     EXPECT_EQ(findDefaultPhone(data), kDefaultPhoneFile) << "named even when missing";
@@ -35,5 +35,4 @@ TEST(DefaultPhone, TheWorkingDirectoryComesFirstThenTheDataFoldersThenBesideTheP
     std::getline(in, first);
     EXPECT_EQ(first, "Bildanzahl: 1");
     fs::current_path(old);
-    fs::remove_all(dir);
 }
