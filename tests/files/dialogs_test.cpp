@@ -6,69 +6,27 @@
 #include "double_click.h"
 #include "drive_list.h"
 #include "failing_calls.h"
-#include "file_list.h"
-#include "fonts.h"
 #include "form2.h"
 #include "form3.h"
+#include "gui_support.h"
 #include "message_file.h"
-#include "scripted_message_boxes.h"
 #include "temp_dir.h"
 
 #include <QDir>
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 #include <cerrno>
 #include <filesystem>
-#include <functional>
-#include <gtest/gtest.h>
 #include <unistd.h>
 
-using namespace smssim;
-using smssim::test::doubleClick;
-using smssim::test::FailingCalls;
-using smssim::test::ScriptedMessageBoxes;
+namespace smssim::test {
+namespace {
+
 using Answer = MessageBoxes::Answer;
 using Box = MessageBoxes;
 
-namespace {
-
-QByteArray slurp(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void spit(const QString& path, const std::string& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes.data(), static_cast<qint64>(bytes.size()));
-}
-
-QByteArray fileBytes(std::string_view text) {
-    return QByteArray::fromStdString(messageFileBytes(text));
-}
-
-template <typename T> T* control(QWidget& dialog, const char* name) {
-    T* found = dialog.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
-
-QPoint centreOf(FileList* list, const QString& name) {
-    for (int i = 0; i < list->ListCount(); ++i)
-        if (list->List(i) == name)
-            return list->visualItemRect(list->item(i)).center();
-    ADD_FAILURE() << "no file " << name.toStdString();
-    return {};
-}
-
-void select(FileList* list, const QString& name) {
-    for (int i = 0; i < list->ListCount(); ++i)
-        if (list->List(i) == name)
-            return list->setListIndex(i);
-    ADD_FAILURE() << "no file " << name.toStdString();
+// The bytes of a file, or "<missing>".
+std::string slurp(const QString& path) {
+    return QFile::exists(path) ? bytesOf(path.toStdString()) : "<missing>";
 }
 
 TEST(DialogPaths, SaveAppendsTheExtensionUnlessTheLastFourCharactersAreItOpenAddsNoSlash) {
@@ -86,11 +44,11 @@ class DialogTest : public ::testing::Test {
         dir = root + "/Daten";
         for (const char* sub : {"Daten/Unterordner", "Daten/Ordner.n51", "Anderer"})
             ASSERT_TRUE(QDir(root).mkpath(sub));
-        spit(dir + "/alt.n51", messageFileBytes("alter Text"));
-        spit(dir + "/b.n51", messageFileBytes("Zweite"));
-        spit(dir + "/c.N51", messageFileBytes("Dritte\r\nZeile"));
-        spit(dir + "/kaputt.n51", "72\r\nabc\r\n");
-        spit(dir + "/notiz.txt", "");
+        writeFile(dir + "/alt.n51", messageFileBytes("alter Text"));
+        writeFile(dir + "/b.n51", messageFileBytes("Zweite"));
+        writeFile(dir + "/c.N51", messageFileBytes("Dritte\r\nZeile"));
+        writeFile(dir + "/kaputt.n51", "72\r\nabc\r\n");
+        writeFile(dir + "/notiz.txt", "");
         state.Telefonname = "Nokia 5110";
         state.Dateiendung = ".n51";
         state.SpeichernPfad = dir.toStdString();
@@ -100,15 +58,18 @@ class DialogTest : public ::testing::Test {
                      Box::Buttons buttons, Box::Icon icon) {
         ASSERT_GT(boxes.asked.size(), i);
         EXPECT_EQ(boxes.asked[i].text.toStdString(), text.toStdString());
-        EXPECT_EQ(boxes.asked[i].caption, caption);
-        EXPECT_EQ(boxes.asked[i].buttons, buttons);
-        EXPECT_EQ(boxes.asked[i].icon, icon);
+        EXPECT_EQ(std::tie(boxes.asked[i].caption, boxes.asked[i].buttons, boxes.asked[i].icon),
+                  std::tie(caption, buttons, icon));
     }
 
-    test::TempDir tmp;
+    TempDir tmp;
     QString root, dir;
     Module1 state;
     ScriptedMessageBoxes boxes;
+    std::vector<std::string> previews; // what the open dialog showed
+    std::function<void(const std::string&)> record = [this](const std::string& t) {
+        previews.push_back(t);
+    };
 };
 
 std::vector<QString> tabChain(QWidget* first, int n) {
@@ -148,8 +109,8 @@ void expectTidy(QDialog& dialog, const char* title, const char* first, const cha
     }
     for (QLabel* label : dialog.findChildren<QLabel*>())
         EXPECT_TRUE(showsWholeText(*label)) << label->text().toStdString();
-    EXPECT_TRUE(control<QPushButton>(dialog, defaultButton)->isDefault());
-    EXPECT_EQ(tabChain(control<QWidget>(dialog, first), static_cast<int>(tabs.size())), tabs);
+    EXPECT_TRUE(child<QPushButton>(dialog, defaultButton)->isDefault());
+    EXPECT_EQ(tabChain(child<QWidget>(dialog, first), static_cast<int>(tabs.size())), tabs);
 }
 
 // With the longest phone name a definition may reasonably have (20 characters).
@@ -157,27 +118,27 @@ TEST_F(DialogTest, BothDialogsAreTidyAndTakeTheirTextsFromThePhone) {
     installFontSubstitutions();
     state.Telefonname = "Kommunikator 9000 XL";
     state.Dateiendung = ".c25";
-    spit(dir + "/x.C25", "");
+    writeFile(dir + "/x.C25", "");
     Form2 save(state, boxes, "Hallo");
     EXPECT_EQ(save.objectName(), "Form2");
     expectTidy(save, "Speichern unter..", "Command1", "Command1",
                {"Command1", "Text1", "Platte", "Command2", "Verzeichnis", "File1"});
-    EXPECT_EQ(control<QLabel>(save, "Label2")->text(),
+    EXPECT_EQ(child<QLabel>(save, "Label2")->text(),
               "Bestehende Kommunikator 9000 XL - Textdateien:");
-    EXPECT_EQ(control<QLabel>(save, "Label1")->text(), "Neue Datei:");
-    EXPECT_EQ(control<FileList>(save, "File1")->Pattern(), "*.c25");
-    EXPECT_EQ(control<FileList>(save, "File1")->List(0), "x.C25");
+    EXPECT_EQ(child<QLabel>(save, "Label1")->text(), "Neue Datei:");
+    EXPECT_EQ(child<FileList>(save, "File1")->Pattern(), "*.c25");
+    EXPECT_EQ(child<FileList>(save, "File1")->List(0), "x.C25");
 
     Form3 open(state, boxes, [](const std::string&) {});
     open.setLabelCaption("Bestehende Kommunikator 9000 XL - Textdateien:");
     expectTidy(open, "Öffnen", "Verzeichnis", "Command1",
                {"Verzeichnis", "File1", "Command1", "Command2", "Platte"});
-    EXPECT_EQ(control<QPushButton>(open, "Command2")->text(), "&Abbrechen");
-    EXPECT_EQ(control<FileList>(open, "File1")->Pattern(), "*.txt");
+    EXPECT_EQ(child<QPushButton>(open, "Command2")->text(), "&Abbrechen");
+    EXPECT_EQ(child<FileList>(open, "File1")->Pattern(), "*.txt");
     open.setPattern("*.bsd");
     open.setLabelCaption("Zeichensatz - Dateien:");
-    EXPECT_EQ(control<FileList>(open, "File1")->Pattern(), "*.bsd");
-    EXPECT_EQ(control<QLabel>(open, "Label1")->text(), "Zeichensatz - Dateien:");
+    EXPECT_EQ(child<FileList>(open, "File1")->Pattern(), "*.bsd");
+    EXPECT_EQ(child<QLabel>(open, "Label1")->text(), "Zeichensatz - Dateien:");
 }
 
 TEST_F(DialogTest, SaveAsksWithTheFullNameThenWritesTheMessage) {
@@ -189,59 +150,53 @@ TEST_F(DialogTest, SaveAsksWithTheFullNameThenWritesTheMessage) {
     for (const auto& [typed, written, message] : cases) {
         boxes.asked.clear();
         Form2 form(state, boxes, message);
-        control<QLineEdit>(form, "Text1")->setText(typed);
-        control<QPushButton>(form, "Command1")->click();
+        child<QLineEdit>(form, "Text1")->setText(typed);
+        press(form, "Command1");
         expectAsked(0, "In Datei " + dir + "/" + written + " speichern?", "Dateiname",
                     Box::Buttons::OkCancel, Box::Icon::Question);
-        EXPECT_EQ(slurp(dir + "/" + written), fileBytes(message));
+        EXPECT_EQ(slurp(dir + "/" + written), messageFileBytes(message));
         EXPECT_EQ(form.result(), QDialog::Accepted);
     }
     state.SpeichernPfad = "/";
     Form2 form(state, boxes, "Hallo");
-    control<QLineEdit>(form, "Text1")->setText("Gruss");
+    child<QLineEdit>(form, "Text1")->setText("Gruss");
     boxes.answers = {Answer::Cancel};
-    control<QPushButton>(form, "Command1")->click();
+    press(form, "Command1");
     EXPECT_EQ(boxes.asked.back().text, "In Datei //Gruss.n51 speichern?");
 }
 
-TEST_F(DialogTest, SaveWithoutANameOrWithTheQuestionCancelledKeepsTheDialogOpen) {
-    Form2 form(state, boxes, "Hallo");
-    form.show();
-    control<QPushButton>(form, "Command1")->click();
-    expectAsked(0, "Dateinamen eingeben!", "Achtung", Box::Buttons::Ok, Box::Icon::Exclamation);
-    auto* name = control<QLineEdit>(form, "Text1");
-    name->setText("Gruss");
-    boxes.answers = {Answer::Cancel};
-    control<QPushButton>(form, "Command1")->click();
-    EXPECT_EQ(boxes.asked.size(), 2u);
-    EXPECT_TRUE(form.isVisible());
-    EXPECT_EQ(name->text(), "Gruss");
-
-    state.Dateiname = "vorher";
-    control<QPushButton>(form, "Command2")->click();
-    EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(form.result(), QDialog::Rejected);
-    EXPECT_EQ(state.Dateiname, "");
-    EXPECT_FALSE(QFile::exists(dir + "/Gruss.n51"));
-}
-
-TEST_F(DialogTest, AClickOnAFileNamesItAndADoubleClickSavesOverIt) {
+// Without a name it asks for one; a click names a file, a cancelled question keeps the
+// dialog open and the file as it was, a double click saves over it; Abbrechen saves nothing.
+TEST_F(DialogTest, SaveNeedsANameAClickNamesAFileADoubleClickSavesOverIt) {
     Form2 form(state, boxes, "neu");
     form.show();
-    auto* files = control<FileList>(form, "File1");
+    press(form, "Command1");
+    expectAsked(0, "Dateinamen eingeben!", "Achtung", Box::Buttons::Ok, Box::Icon::Exclamation);
+    auto* files = child<FileList>(form, "File1");
     EXPECT_EQ(files->ListCount(), 4) << "alt, b, c.N51 and kaputt; no notiz.txt, no folder";
     select(files, "alt.n51");
-    EXPECT_EQ(control<QLineEdit>(form, "Text1")->text(), "alt.n51");
+    EXPECT_EQ(child<QLineEdit>(form, "Text1")->text(), "alt.n51");
     boxes.answers = {Answer::Cancel};
-    control<QPushButton>(form, "Command1")->click();
-    EXPECT_EQ(boxes.asked[0].text, "In Datei " + dir + "/alt.n51 speichern?");
-    EXPECT_EQ(slurp(dir + "/alt.n51"), fileBytes("alter Text"));
+    press(form, "Command1");
+    EXPECT_EQ(boxes.asked.at(1).text, "In Datei " + dir + "/alt.n51 speichern?");
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(child<QLineEdit>(form, "Text1")->text(), "alt.n51");
+    EXPECT_EQ(slurp(dir + "/alt.n51"), messageFileBytes("alter Text"));
 
     doubleClick(files->viewport(), centreOf(files, "b.n51"));
-    ASSERT_EQ(boxes.asked.size(), 2u);
-    EXPECT_EQ(boxes.asked[1].text, "In Datei " + dir + "/b.n51 speichern?");
-    EXPECT_EQ(slurp(dir + "/b.n51"), fileBytes("neu"));
+    ASSERT_EQ(boxes.asked.size(), 3u);
+    EXPECT_EQ(boxes.asked[2].text, "In Datei " + dir + "/b.n51 speichern?");
+    EXPECT_EQ(slurp(dir + "/b.n51"), messageFileBytes("neu"));
     EXPECT_EQ(form.result(), QDialog::Accepted);
+
+    state.Dateiname = "vorher";
+    Form2 cancelled(state, boxes, "neu");
+    cancelled.show();
+    child<QLineEdit>(cancelled, "Text1")->setText("Gruss");
+    press(cancelled, "Command2");
+    EXPECT_EQ(std::tuple(cancelled.isVisible(), cancelled.result(), state.Dateiname),
+              std::tuple(false, int(QDialog::Rejected), std::string()));
+    EXPECT_FALSE(QFile::exists(dir + "/Gruss.n51"));
 }
 
 TEST_F(DialogTest, ARefusedSaveSaysWhyNamingTheFileKeepsTheDialogAndChangesNothing) {
@@ -270,13 +225,13 @@ TEST_F(DialogTest, ARefusedSaveSaysWhyNamingTheFileKeepsTheDialogAndChangesNothi
                 << "the folder goes while the dialog is open";
         }
         const auto before = tmp.contents();
-        auto* name = control<QLineEdit>(form, "Text1");
+        auto* name = child<QLineEdit>(form, "Text1");
         name->setText(typed);
         boxes.asked.clear();
         // As root (in CI) permissions stop nothing: save b.n51 as an ordinary user.
         const bool asUser = ::geteuid() == 0 && typed == "b";
         ASSERT_TRUE(!asUser || ::setresuid(65534, 65534, 0) == 0);
-        control<QPushButton>(form, "Command1")->click();
+        press(form, "Command1");
         ASSERT_TRUE(!asUser || ::setresuid(0, 0, 0) == 0);
 
         const QString full = dir + "/" + target;
@@ -293,26 +248,20 @@ TEST_F(DialogTest, ARefusedSaveSaysWhyNamingTheFileKeepsTheDialogAndChangesNothi
     }
 }
 
-class OpenTest : public DialogTest {
-  protected:
-    std::vector<std::string> previews;
-    std::function<void(const std::string&)> record = [this](const std::string& t) {
-        previews.push_back(t);
-    };
-};
+using OpenTest = DialogTest;
 
 TEST_F(OpenTest, OkNeedsASelectedFileAndEnterPressesIt) {
     state.Dateiname = "vorher";
     Form3 form(state, boxes, record);
     form.setPattern("*.n51");
     form.show();
-    control<QPushButton>(form, "Command1")->click();
+    press(form, "Command1");
     expectAsked(0, "Datei auswählen!", "Achtung", Box::Buttons::Ok, Box::Icon::Exclamation);
     EXPECT_EQ(state.Dateiname, "vorher");
     EXPECT_TRUE(form.isVisible());
 
     state.Dateiname.clear();
-    select(control<FileList>(form, "File1"), "c.N51");
+    select(child<FileList>(form, "File1"), "c.N51");
     EXPECT_EQ(state.Dateiname, "") << "a click leaves no result";
     QTest::keyClick(&form, Qt::Key_Return);
     EXPECT_EQ(state.Dateiname, (dir + "/c.N51").toStdString());
@@ -325,7 +274,7 @@ TEST_F(OpenTest, EachClickPreviewsAnUnreadableFileSaysWhyADoubleClickTakesTheFil
     Form3 form(state, boxes, record);
     form.setPattern("*.n51");
     form.show();
-    auto* files = control<FileList>(form, "File1");
+    auto* files = child<FileList>(form, "File1");
     for (const char* name : {"alt.n51", "c.N51", "kaputt.n51"})
         select(files, name);
     EXPECT_EQ(previews, (std::vector<std::string>{"alter Text", "Dritte\r\nZeile"}));
@@ -347,24 +296,24 @@ TEST_F(OpenTest, FoldersAndDrivesAreRememberedAndFallBackOnTheOtherDialog) {
     {
         // Never used: the open dialog goes where the save dialog was.
         Form3 form(state, boxes, record);
-        EXPECT_EQ(control<DirectoryList>(form, "Verzeichnis")->Path(), dir);
-        EXPECT_EQ(control<FileList>(form, "File1")->Path(), dir);
+        EXPECT_EQ(child<DirectoryList>(form, "Verzeichnis")->Path(), dir);
+        EXPECT_EQ(child<FileList>(form, "File1")->Path(), dir);
         // The drive list moves the folder list and is remembered.
-        auto* platte = control<DriveList>(form, "Platte");
+        auto* platte = child<DriveList>(form, "Platte");
         platte->follow(other);
         state.OeffnenLaufwerk.clear();
         emit platte->Change();
-        EXPECT_EQ(control<FileList>(form, "File1")->Path(), other);
+        EXPECT_EQ(child<FileList>(form, "File1")->Path(), other);
         EXPECT_EQ(state.OeffnenPfad, other.toStdString());
         EXPECT_EQ(state.OeffnenLaufwerk, platte->Drive().toStdString());
     }
     {
         Form3 form(state, boxes, record);
-        EXPECT_EQ(control<DirectoryList>(form, "Verzeichnis")->Path(), other);
+        EXPECT_EQ(child<DirectoryList>(form, "Verzeichnis")->Path(), other);
         // The save dialog keeps its own folder while it has one.
         Form2 save(state, boxes, "x");
-        EXPECT_EQ(control<DirectoryList>(save, "Verzeichnis")->Path(), dir);
-        auto* platte = control<DriveList>(save, "Platte");
+        EXPECT_EQ(child<DirectoryList>(save, "Verzeichnis")->Path(), dir);
+        auto* platte = child<DriveList>(save, "Platte");
         platte->follow(root);
         state.SpeichernPfad.clear();
         emit platte->Change();
@@ -373,7 +322,7 @@ TEST_F(OpenTest, FoldersAndDrivesAreRememberedAndFallBackOnTheOtherDialog) {
     state.SpeichernPfad.clear();
     state.SpeichernLaufwerk.clear();
     Form2 form(state, boxes, "x");
-    auto* folders = control<DirectoryList>(form, "Verzeichnis");
+    auto* folders = child<DirectoryList>(form, "Verzeichnis");
     EXPECT_EQ(folders->Path(), other);
     EXPECT_EQ(state.SpeichernPfad, other.toStdString());
     form.show();
@@ -386,7 +335,7 @@ TEST_F(OpenTest, AMissingFolderOpensAtItsParentAndTheFirstUseInTheCurrentDirecto
     state.OeffnenPfad = (root + "/Anderer/weg/tiefer").toStdString();
     {
         Form3 form(state, boxes, record);
-        EXPECT_EQ(control<DirectoryList>(form, "Verzeichnis")->Path(), root + "/Anderer");
+        EXPECT_EQ(child<DirectoryList>(form, "Verzeichnis")->Path(), root + "/Anderer");
         EXPECT_EQ(state.OeffnenPfad, (root + "/Anderer").toStdString());
     }
     state.OeffnenPfad.clear();
@@ -396,8 +345,9 @@ TEST_F(OpenTest, AMissingFolderOpensAtItsParentAndTheFirstUseInTheCurrentDirecto
     Form3 form(state, boxes, record);
     form.setPattern("*.n51");
     QDir::setCurrent(before);
-    EXPECT_EQ(control<FileList>(form, "File1")->List(0), "alt.n51");
+    EXPECT_EQ(child<FileList>(form, "File1")->List(0), "alt.n51");
     EXPECT_EQ(state.OeffnenPfad, "") << "nothing changed, nothing remembered";
 }
 
 } // namespace
+} // namespace smssim::test

@@ -1,8 +1,8 @@
-// The main window's file commands, driven through their modal dialogs.
+// The main window's file commands through their modal dialogs: the menu opens the dialog,
+// what the dialog gives reaches the message, the phone or the file, and cancel restores.
 
 #include "dialog_placement.h"
 #include "directory_list.h"
-#include "file_list.h"
 #include "form2.h"
 #include "form3.h"
 #include "form4.h"
@@ -10,47 +10,21 @@
 #include "message_file.h"
 
 #include <QDir>
-#include <QFile>
-#include <QScreen>
 #include <QTemporaryDir>
 #include <tuple>
 
 namespace smssim::test {
 namespace {
 
-FileList* files(QDialog& dialog) {
-    return dialog.findChild<FileList*>("File1");
-}
-
-void open(QDialog& dialog, const QString& folder, const QString& file) {
-    if (!folder.isEmpty())
-        dialog.findChild<DirectoryList*>("Verzeichnis")->setPath(folder);
-    for (int i = 0; i < files(dialog)->ListCount(); ++i)
-        if (files(dialog)->List(i) == file)
-            return files(dialog)->setListIndex(i);
-    ADD_FAILURE() << "no file " << file.toStdString();
-}
-
-void press(QDialog& dialog, const char* button) {
-    dialog.findChild<QPushButton*>(button)->click();
-}
-
 class FileCommandsTest : public MainWindowTest {
   protected:
     void SetUp() override {
         MainWindowTest::SetUp();
-        dir = QDir(tmp.path()).canonicalPath();
-        for (const auto& [name, bytes] : {std::pair("eins.gui", messageFileBytes("Eins")),
-                                          {"zwei.gui", messageFileBytes("Zwei")},
-                                          {"absatz.gui", messageFileBytes("A\r\nB")},
-                                          {"leer.gui", ""},
-                                          {"kaputt.gui", "72\r\nabc\r\n"}}) {
-            QFile f(dir + "/" + name);
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-            f.write(bytes.data(), static_cast<qint64>(bytes.size()));
-        }
+        for (const auto& [name, text] :
+             {std::pair("eins", "Eins"), {"zwei", "Zwei"}, {"absatz", "A\r\nB"}, {"leer", ""}})
+            writeFile(dir + "/" + name + ".gui", messageFileBytes(text));
+        writeFile(dir + "/kaputt.gui", "72\r\nabc\r\n");
         state.OeffnenPfad = dir.toStdString();
-        startAtPictureThree();
     }
 
     void startAtPictureThree() {
@@ -67,14 +41,14 @@ class FileCommandsTest : public MainWindowTest {
     }
 
     QTemporaryDir tmp;
-    QString dir;
+    const QString dir = QDir(tmp.path()).canonicalPath();
 };
 
 TEST_F(FileCommandsTest, OpenPreviewsEachClickedFileAndTakesTheChosenOne) {
     // The files clicked, then OK ('o', 'p' in the paragraph box), a double click on the last
     // one ('d') or cancel ('c'); what each click showed, and the message taken.
     const struct {
-        std::vector<std::string> clicked;
+        std::vector<QString> clicked;
         char end;
         std::vector<std::string> previews;
         std::string result;
@@ -88,32 +62,32 @@ TEST_F(FileCommandsTest, OpenPreviewsEachClickedFileAndTakesTheChosenOne) {
         {{"absatz.gui"}, 'p', {"A\r\nB"}, "A\r\nB"}, // OK in the paragraph box
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.clicked.back() + " " + row.end);
+        SCOPED_TRACE(row.clicked.back().toStdString() + " " + row.end);
         if (row.end == 'p')
             check1()->click();
         startAtPictureThree();
         boxes.asked.clear();
         std::vector<std::string> previews;
         whenModal<Form3>(form.get(), [&](Form3& dialog) {
-            EXPECT_EQ(dialog.findChild<QLabel*>("Label1")->text(),
+            EXPECT_EQ(child<QLabel>(dialog, "Label1")->text(),
                       "Bestehende GUI-Testhandy - Textdateien:");
-            EXPECT_EQ(files(dialog)->Pattern(), "*.gui");
-            EXPECT_TRUE(state.Vorschau);
-            for (const std::string& name : row.clicked) {
-                open(dialog, {}, QString::fromStdString(name));
+            auto* files = child<FileList>(dialog, "File1");
+            EXPECT_EQ(std::pair(files->Pattern(), state.Vorschau),
+                      std::pair(QString("*.gui"), true));
+            for (const QString& name : row.clicked) {
+                select(files, name);
                 previews.push_back(form->messageText());
             }
             if (row.end == 'd')
-                emit files(dialog)->itemDoubleClicked(files(dialog)->currentItem());
+                emit files->itemDoubleClicked(files->currentItem());
             else
                 press(dialog, row.end == 'c' ? "Command2" : "Command1");
         });
-        form->findChild<QAction*>("Öffnen")->trigger(); // the menu entry
+        child<QAction>("Öffnen")->trigger();
         EXPECT_EQ(previews, row.previews);
         expectPictureOneOf(row.result);
         EXPECT_EQ(form->Text1(row.end == 'p' ? 1 : 0).text(), row.result);
-        EXPECT_FALSE(state.Vorschau);
-        EXPECT_EQ(state.Dateiname, "");
+        EXPECT_EQ(std::pair(state.Vorschau, state.Dateiname), std::pair(false, std::string()));
         EXPECT_EQ(boxes.asked.size(), row.clicked.back() == "kaputt.gui" ? 2u : 0u);
         for (const auto& box : boxes.asked)
             EXPECT_TRUE(box.text.contains("kaputt.gui“ kann nicht gelesen werden")) << row.end;
@@ -135,17 +109,16 @@ TEST_F(FileCommandsTest, LoadingAPhoneReturnsToPictureOne) {
     for (const auto& [folder, file, phone] : rows) {
         startAtPictureThree();
         whenModal<Form3>(form.get(), [&](Form3& dialog) {
-            EXPECT_EQ(dialog.findChild<QLabel*>("Label1")->text(), "Zeichensatz - Dateien:");
-            EXPECT_EQ(files(dialog)->Pattern(), "*.bsd");
-            if (!file) {
-                dialog.close();
-                return;
-            }
-            open(dialog, QString::fromStdString(folder), file);
+            EXPECT_EQ(child<QLabel>(dialog, "Label1")->text(), "Zeichensatz - Dateien:");
+            EXPECT_EQ(child<FileList>(dialog, "File1")->Pattern(), "*.bsd");
+            if (!file)
+                return void(dialog.close());
+            child<DirectoryList>(dialog, "Verzeichnis")->setPath(QString::fromStdString(folder));
+            select(child<FileList>(dialog, "File1"), file);
             EXPECT_EQ(form->messageText(), "Vorher") << "no preview of phone definitions";
             press(dialog, "Command1");
         });
-        form->findChild<QAction*>("Zeichensatz")->trigger();
+        child<QAction>("Zeichensatz")->trigger();
         EXPECT_EQ(state.Telefonname, phone);
         expectPictureOneOf("Vorher");
         EXPECT_EQ(boxes.asked.size(), file && phone[0] == 'G' ? 1u : 0u) << "refused: named";
@@ -158,10 +131,10 @@ TEST_F(FileCommandsTest, SaveWritesTheCurrentMessage) {
     form->setMessageText("Hallo\r\nWelt");
     state.SpeichernPfad = dir.toStdString();
     whenModal<Form2>(form.get(), [&](Form2& dialog) {
-        dialog.findChild<QLineEdit*>("Text1")->setText("Gruss");
+        child<QLineEdit>(dialog, "Text1")->setText("Gruss");
         press(dialog, "Command1");
     });
-    form->findChild<QAction*>("Speichern")->trigger();
+    child<QAction>("Speichern")->trigger();
     ASSERT_EQ(boxes.asked.size(), 1u);
     EXPECT_EQ(boxes.asked[0].text, "In Datei " + dir + "/Gruss.gui speichern?");
     const MessageReadResult read = NachrichtLesen((dir + "/Gruss.gui").toStdString());
@@ -194,26 +167,6 @@ TEST_F(FileCommandsTest, EveryDialogOpensOnScreenAndLeavesTheDisplayInView) {
                     EXPECT_TRUE(screen.contains(placed));
                     EXPECT_FALSE(placed.intersects(display.translated(at)));
                 }
-    }
-}
-
-TEST_F(FileCommandsTest, TheRealDialogsOpenClearOfTheDisplay) {
-    activate(form.get());
-    const QRect screen = form->screen()->availableGeometry();
-    const QWidget& display = form->Bild1();
-    for (const QPoint at : {form->pos(), screen.topLeft()}) {
-        form->move(at);
-        for (void (Form1::*command)() : {&Form1::Öffnen_Click, &Form1::Speichern_Click,
-                                         &Form1::Zeichensatz_Click, &Form1::Annimieren_Click}) {
-            whenModal<QDialog>(form.get(), [&](QDialog& dialog) {
-                SCOPED_TRACE(dialog.objectName().toStdString());
-                EXPECT_TRUE(screen.contains(dialog.frameGeometry()));
-                EXPECT_FALSE(dialog.frameGeometry().intersects(
-                    QRect(display.mapToGlobal(QPoint(0, 0)), display.size())));
-                dialog.close();
-            });
-            (form.get()->*command)();
-        }
     }
 }
 

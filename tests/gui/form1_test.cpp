@@ -33,16 +33,17 @@ TEST(Form1Start, DefaultPhoneAndStartState) {
     EXPECT_TRUE(boxes.asked.empty());
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Simulator für:  Nokia 5110"));
     // The phone's two lists of characters.
-    EXPECT_TRUE(form.findChild<QLineEdit*>("Text4")->text().startsWith("[\\]^`{|}"));
-    EXPECT_TRUE(form.findChild<QPlainTextEdit*>("Text3")->toPlainText().contains(
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
-    EXPECT_TRUE(form.Text1(1).widget()->isHidden());
-    EXPECT_TRUE(form.findChild<QCheckBox*>("Check1")->isHidden()) << "no paragraphs";
-    EXPECT_EQ(std::tuple(form.Text1(0).maxLength(), form.Text1(1).maxLength()),
-              std::tuple(160, 160));
-    EXPECT_EQ(std::tuple(state.AktuellerText, state.Absaetze, state.PosX, state.PosY),
-              std::tuple(0, false, 1, 1.0f));
-    EXPECT_EQ(state.Bildanzahl, 0) << "nothing is rendered before the first change";
+    EXPECT_TRUE(child<QLineEdit>(form, "Text4")->text().startsWith("[\\]^`{|}"));
+    EXPECT_TRUE(
+        child<QPlainTextEdit>(form, "Text3")->toPlainText().contains("ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
+    // No paragraphs: the paragraph box and Check1 hidden; nothing rendered before a change.
+    EXPECT_EQ(std::tuple(form.Text1(1).widget()->isHidden(),
+                         child<QCheckBox>(form, "Check1")->isHidden(), form.Text1(0).maxLength(),
+                         form.Text1(1).maxLength()),
+              std::tuple(true, true, 160, 160));
+    EXPECT_EQ(
+        std::tuple(state.AktuellerText, state.Absaetze, state.PosX, state.PosY, state.Bildanzahl),
+        std::tuple(0, false, 1, 1.0f, 0));
     for (const QLabel* label : form.centralWidget()->findChildren<QLabel*>()) // captions: top left
         EXPECT_EQ(label->alignment(), Qt::AlignLeft | Qt::AlignTop) << label->text().toStdString();
 
@@ -54,7 +55,7 @@ TEST(Form1Start, DefaultPhoneAndStartState) {
                              QGuiApplication::primaryScreen()->availableGeometry().center();
     EXPECT_LE(offCentre.manhattanLength(), 2) << "the window opens in the screen's middle";
     activate(&form);
-    EXPECT_EQ(QApplication::focusWidget(), form.findChild<QLineEdit*>("Text2"));
+    EXPECT_EQ(QApplication::focusWidget(), child(form, "Text2"));
 }
 
 // The default phone is neither in the working directory nor in the data folder.
@@ -88,8 +89,8 @@ TEST(Form1Start, MissingDefaultPhoneIsExplainedAndAnotherOneChosen) {
     ASSERT_TRUE(form.Form_Load());
     EXPECT_TRUE(choices.empty()) << "a refused choice is followed by another";
     ASSERT_EQ(boxes.asked.size(), 3u);
-    EXPECT_TRUE(boxes.asked[1].text.contains(QStringLiteral("Nokia 5110.bsd")));
-    EXPECT_TRUE(boxes.asked[2].text.contains(QStringLiteral("zero-picture-height.bsd")));
+    EXPECT_TRUE(boxes.asked[1].text.contains("Nokia 5110.bsd") &&
+                boxes.asked[2].text.contains("zero-picture-height.bsd"));
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Simulator für:  GUI-Testhandy"));
 }
 
@@ -132,9 +133,9 @@ TEST_F(Form1Test, ParagraphSwitch) {
     form->setMessageText("Hallo");
     text2()->setText(QStringLiteral("11")); // the limit of both boxes
     QTest::mouseClick(check1(), Qt::LeftButton);
-    EXPECT_EQ(std::tuple(state.AktuellerText, state.Absaetze), std::tuple(1, true));
-    EXPECT_TRUE(form->Text1(0).widget()->isHidden());
-    EXPECT_EQ(QApplication::focusWidget(), form->Text1(1).widget());
+    EXPECT_EQ(std::tuple(state.AktuellerText, state.Absaetze, form->Text1(0).widget()->isHidden(),
+                         QApplication::focusWidget()),
+              std::tuple(1, true, true, form->Text1(1).widget()));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTest::keyClicks(QApplication::focusWidget(), "Welt!");
@@ -144,8 +145,8 @@ TEST_F(Form1Test, ParagraphSwitch) {
     form->Text1(0).setText("single box text");
     boxes.answers = {MessageBoxes::Answer::No};
     QTest::mouseClick(check1(), Qt::LeftButton);
-    EXPECT_TRUE(check1()->isChecked());
-    EXPECT_EQ(std::tuple(state.AktuellerText, state.Absaetze), std::tuple(1, true));
+    EXPECT_EQ(std::tuple(check1()->isChecked(), state.AktuellerText, state.Absaetze),
+              std::tuple(true, 1, true));
     EXPECT_EQ(form->messageText(), "Hallo\r\nWelt");
 
     const std::string paragraphs = "\r\na\r\nb\r\n\r\nc\rd\r\n\n";
@@ -157,24 +158,22 @@ TEST_F(Form1Test, ParagraphSwitch) {
               QStringLiteral("Sollen alle Absätze gelöscht werden?Achtung!"));
     EXPECT_EQ(std::tuple(asked.buttons, asked.icon),
               std::tuple(MessageBoxes::Buttons::YesNo, MessageBoxes::Icon::Critical));
-    EXPECT_EQ(std::tuple(state.AktuellerText, state.Absaetze, state.Textlaenge),
-              std::tuple(0, false, 16));
-    EXPECT_TRUE(form->Text1(1).widget()->isHidden());
+    EXPECT_EQ(std::tuple(state.AktuellerText, state.Absaetze, state.Textlaenge,
+                         form->Text1(1).widget()->isHidden(), QApplication::focusWidget()),
+              std::tuple(0, false, 16, true, text1_0()));
     EXPECT_EQ(form->messageText(), "abc\rd\n") << "only CR LF pairs go; lone CR and LF stay";
     EXPECT_EQ(form->Text1(1).text(), paragraphs) << "the hidden paragraph box keeps its text";
-    EXPECT_EQ(QApplication::focusWidget(), text1_0());
     EXPECT_EQ(bild1(), enginePicture(state, "abc\rd\n"));
 
     // A phone without paragraphs leaves the paragraph box as Ja does, without asking.
     QTest::mouseClick(check1(), Qt::LeftButton);
     form->setMessageText("A\r\nB");
     ASSERT_TRUE(form->loadPhone(kPhonesDir + "/Nokia 5110.bsd"));
-    EXPECT_EQ(boxes.asked.size(), 2u);
-    EXPECT_EQ(std::tuple(state.AktuellerText, state.Absaetze, check1()->isChecked()),
-              std::tuple(0, false, false));
-    EXPECT_TRUE(form->Text1(1).widget()->isHidden());
-    EXPECT_EQ(form->messageText(), "AB");
-    EXPECT_EQ(form->Text1(1).text(), "A\r\nB");
+    EXPECT_EQ(std::tuple(boxes.asked.size(), state.AktuellerText, state.Absaetze,
+                         check1()->isChecked(), form->Text1(1).widget()->isHidden()),
+              std::tuple(2u, 0, false, false, true));
+    EXPECT_EQ(std::pair(form->messageText(), form->Text1(1).text()),
+              std::pair(std::string("AB"), std::string("A\r\nB")));
 }
 
 TEST_F(Form1Test, PlusAndMinusStepThroughThePicturesWithinTheirBounds) {

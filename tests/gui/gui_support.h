@@ -1,10 +1,12 @@
 #pragma once
-// Shared by the window tests: a main window on the offscreen platform with the test
-// phone loaded, and the engine's own picture of a message to compare Bild1 with.
+// Shared by the window and dialog tests: a main window on the offscreen platform with the
+// test phone loaded, the engine's own picture of a message to compare Bild1 with, and the
+// file lists of the open and save dialogs driven by name.
 // tests/data/gui/gui-test.bsd: display 24 x 12 pixels, paragraphs allowed, no word wrap;
 // every character of codes 33..126 looks different. 6 characters make a line, 12 a picture.
 
 #include "display_picture.h"
+#include "file_list.h"
 #include "fonts.h"
 #include "form1.h"
 #include "lcd_image.h"
@@ -20,6 +22,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -43,6 +46,34 @@ inline QImage backgroundOnly(const Module1& state) {
     QImage image(displayPictureSize(state), QImage::Format_RGB32);
     image.fill(colourFromLong(state.Hintergrundfarbe));
     return image;
+}
+
+inline void writeFile(const QString& path, const std::string& bytes) {
+    ASSERT_TRUE(std::ofstream(path.toStdString(), std::ios::binary) << bytes) << path.toStdString();
+}
+
+template <typename W = QWidget> W* child(const QObject& parent, const char* name) {
+    auto* w = parent.findChild<W*>(QString::fromUtf8(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
+inline void press(const QObject& dialog, const char* button) {
+    child<QPushButton>(dialog, button)->click();
+}
+
+// The row of the file `name` in a dialog's file list, and selecting it as a click does.
+inline int rowOf(const FileList* list, const QString& name) {
+    for (int i = 0; i < list->ListCount(); ++i)
+        if (list->List(i) == name)
+            return i;
+    ADD_FAILURE() << "no file " << name.toStdString();
+    return 0;
+}
+inline void select(FileList* list, const QString& name) {
+    list->setListIndex(rowOf(list, name));
+}
+inline QPoint centreOf(const FileList* list, const QString& name) {
+    return list->visualItemRect(list->item(rowOf(list, name))).center();
 }
 
 // Shows `window` and makes it active, so that focus and shortcuts behave.
@@ -85,9 +116,10 @@ class MainWindowTest : public ::testing::Test {
     }
 
     template <typename W = QWidget> W* child(const char* name) {
-        auto* w = form->findChild<W*>(QString::fromUtf8(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
+        return test::child<W>(*form, name);
+    }
+    template <typename W> W* child(const QObject& parent, const char* name) {
+        return test::child<W>(parent, name);
     }
     void click(const char* name) { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
 

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QMessageBox>
+#include <QScreen>
 #include <set>
 
 namespace smssim::test {
@@ -50,15 +51,23 @@ TEST_F(Keyboard, TabFollowsTheTabIndexesAndSkipsHiddenControls) {
               "Command1 Command2 Bilder Command3 Command4 aktuellesBild Command1");
 }
 
+// Each dialog also opens on the screen and clear of the display, wherever the window is.
 TEST_F(Keyboard, EscapeDoesWhatTheCloseBoxDoesInEveryDialogFromEveryControl) {
     activate(form.get());
     form->setMessageText(std::string(30, 'q'));
+    const QRect screen = form->screen()->availableGeometry();
+    const QPoint places[] = {form->pos(), screen.topLeft()};
     using Command = void (Form1::*)();
     for (const Command command : {&Form1::Öffnen_Click, &Form1::Speichern_Click,
                                   &Form1::Zeichensatz_Click, &Form1::Annimieren_Click}) {
         // Ten times with the focus in each control in turn.
         for (int i = 0, controls = 1; i < 10 * controls; ++i) {
+            form->move(places[i % 2]);
             whenModal<QDialog>(form.get(), [&](QDialog& dialog) {
+                const QWidget& display = form->Bild1();
+                EXPECT_TRUE(screen.contains(dialog.frameGeometry()));
+                EXPECT_FALSE(dialog.frameGeometry().intersects(
+                    QRect(display.mapToGlobal(QPoint(0, 0)), display.size())));
                 if (auto* animation = qobject_cast<Form4*>(&dialog))
                     animation->Command1_Click(); // what Beenden would hand back
                 QList<QWidget*> focusable;
@@ -75,8 +84,11 @@ TEST_F(Keyboard, EscapeDoesWhatTheCloseBoxDoesInEveryDialogFromEveryControl) {
                 EXPECT_EQ(dialog.result(), QDialog::Rejected);
             });
             (form.get()->*command)();
-            EXPECT_EQ(std::tuple(form->text6(), state.Dateiname, state.Telefonname),
-                      std::tuple(QString("1"), std::string(), std::string("GUI-Testhandy")));
+            // As before, also after a Zappen in the animation window.
+            EXPECT_EQ(
+                std::tuple(form->text6(), state.Bildversatz, state.Dateiname, state.Telefonname),
+                std::tuple(QString("1"), 0, std::string(), std::string("GUI-Testhandy")));
+            EXPECT_EQ(bild1(), enginePicture(state, form->messageText()));
             QApplication::processEvents();
             EXPECT_EQ(QApplication::activeWindow(), form.get()) << "the keyboard is back";
         }
