@@ -3,6 +3,7 @@
 #include "command_line.h"
 #include "cp1252.h"
 #include "default_phone.h"
+#include "display_lines.h"
 #include "dot_recorder.h"
 #include "error_reason.h"
 #include "gif_writer.h"

@@ -51,10 +51,10 @@ LayoutEnd layOut(const Module1& s, std::string_view text, float posY, Sink& sink
     std::int64_t posX = 0;
     const auto newLine = [&] {
         posY = nextLine(posY, s.Zeilenhoehe);
-        sink.lineBreak();
+        sink.lineBreak(posY);
     };
     const std::size_t n = text.size();
-    for (std::size_t i = 0; i < n; ++i) {
+    for (std::size_t i = 0; i < n && !sink.finished(); ++i) {
         const std::uint8_t ch = codeAt(text, i);
         const std::int64_t w = s.Zeichen[ch].Breite;
         // A CR at the very end never breaks.
@@ -87,7 +87,8 @@ LayoutEnd layOut(const Module1& s, std::string_view text, float posY, Sink& sink
 class DrawingSink {
   public:
     DrawingSink(const Module1& s, DisplaySurface& surface) : s_(s), surface_(surface) {}
-    void lineBreak() {}
+    void lineBreak(float) {}
+    static constexpr bool finished() { return false; } // the whole layout counts the pictures
     void glyph(std::uint8_t code, std::int64_t x, float y) {
         if (lineOnPicture(y, s_.Bildhoehe))
             ZeichenZeichnen(s_, static_cast<std::int32_t>(x), y, code, surface_);
@@ -101,8 +102,9 @@ class DrawingSink {
 class ObserverSink {
   public:
     explicit ObserverSink(LayoutObserver& observer) : observer_(observer) {}
-    void lineBreak() { observer_.lineBreak(); }
-    void glyph(std::uint8_t code, std::int64_t x, float) { observer_.glyph(code, x); }
+    void lineBreak(float top) { observer_.lineBreak(top); }
+    bool finished() const { return observer_.finished(); }
+    void glyph(std::uint8_t code, std::int64_t x, float top) { observer_.glyph(code, x, top); }
 
   private:
     LayoutObserver& observer_;
@@ -133,9 +135,10 @@ RenderResult DisplayZeichnen(Module1& s, std::string_view text, DisplaySurface& 
     return {s.Bildanzahl, text.size()};
 }
 
-void layOutMessage(const Module1& state, std::string_view text, LayoutObserver& observer) {
+void layOutMessage(const Module1& state, std::string_view text, std::int32_t bildversatz,
+                   LayoutObserver& observer) {
     ObserverSink sink(observer);
-    layOut(state, text, static_cast<float>(state.Bildversatz), sink);
+    layOut(state, text, static_cast<float>(bildversatz), sink);
 }
 
 void ZeichenZeichnen(const Module1& s, std::int32_t x, float y, std::uint8_t code,

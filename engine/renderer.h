@@ -36,15 +36,19 @@ RenderResult DisplayZeichnen(Module1& state, std::string_view text, DisplaySurfa
 class LayoutObserver {
   public:
     virtual ~LayoutObserver() = default;
-    // The next character goes on a new line below.
-    virtual void lineBreak() = 0;
-    // `code` goes on the current line at x; the space that word wrap moves to the new
-    // line goes left of the line's start, at a negative x.
-    virtual void glyph(std::uint8_t code, std::int64_t x) = 0;
+    // The next character goes on a new line below, whose top is `top`.
+    virtual void lineBreak(float top) = 0;
+    // `code` goes on the line whose top is `top`, at x; the space that word wrap moves to
+    // the new line goes left of the line's start, at a negative x.
+    virtual void glyph(std::uint8_t code, std::int64_t x, float top) = 0;
+    // Asked before each character: true ends the layout there.
+    virtual bool finished() const { return false; }
 };
 
-// The layout of DisplayZeichnen, told to `observer`; the first line's top is Bildversatz.
-void layOutMessage(const Module1& state, std::string_view text, LayoutObserver& observer);
+// The layout of DisplayZeichnen, told to `observer`, with the first line's top at
+// `bildversatz` (the picture's, as DisplayZeichnen takes it from the state).
+void layOutMessage(const Module1& state, std::string_view text, std::int32_t bildversatz,
+                   LayoutObserver& observer);
 
 // The top of the line below: the pitch added in double precision, stored back as a
 // single float, as the layout has always counted.

@@ -2,7 +2,6 @@
 #include "line_ends.h"
 
 #include "cp1252.h"
-#include "renderer.h"
 
 namespace smssim {
 
@@ -69,31 +68,6 @@ SmsCost gsm7Cost(std::string_view text, std::int64_t units) {
     return {SmsEncoding::Gsm7, units, parts, kPartGsm7 - filled, {}};
 }
 
-// The lines in layout order; line breaks do not depend on Bildversatz.
-class LineCollector : public LayoutObserver {
-  public:
-    std::vector<std::string> lines{1};
-    void lineBreak() override { lines.emplace_back(); }
-    void glyph(std::uint8_t code, std::int64_t x) override {
-        if (code != kCr && code != kLf && x >= 0)
-            lines.back() += static_cast<char>(code);
-    }
-};
-
-// Only the line tops depend on the picture: they are counted from its own Bildversatz
-// as the layout counts them, since float steps from another start may round otherwise.
-void appendPicture(std::vector<DisplayLine>& out, const Module1& s,
-                   const std::vector<std::string>& lines, std::int32_t picture) {
-    float top = static_cast<float>(bildversatzFuer(picture, s.Bildhoehe));
-    for (const std::string& line : lines) {
-        if (lineOnPicture(top, s.Bildhoehe))
-            out.push_back({picture, line});
-        else if (s.Zeilenhoehe > 0 && static_cast<double>(top) >= s.Bildhoehe)
-            return; // tops only grow: every later line lies below this picture
-        top = nextLine(top, s.Zeilenhoehe);
-    }
-}
-
 } // namespace
 
 const std::string& gsm7DefaultAlphabet() {
@@ -141,31 +115,6 @@ GlyphFindings glyphFindings(std::string_view text, const GlyphKinds& kinds) {
             once.add(found.withoutGlyph, c);
     }
     return found;
-}
-
-namespace {
-
-// One layout; the lines of pictures first .. last.
-std::vector<DisplayLine> linesOfPictures(const Module1& state, std::string_view text,
-                                         std::int64_t first, std::int64_t last) {
-    LineCollector collector;
-    layOutMessage(state, text, collector);
-    std::vector<DisplayLine> out;
-    for (std::int64_t picture = first; picture <= last; ++picture)
-        appendPicture(out, state, collector.lines, static_cast<std::int32_t>(picture));
-    return out;
-}
-
-} // namespace
-
-std::vector<DisplayLine> displayLines(const Module1& state, std::string_view text,
-                                      std::int32_t pictures) {
-    return linesOfPictures(state, text, 1, pictures);
-}
-
-std::vector<DisplayLine> pictureLines(const Module1& state, std::string_view text,
-                                      std::int32_t picture) {
-    return linesOfPictures(state, text, picture, picture);
 }
 
 } // namespace smssim

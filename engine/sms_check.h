@@ -1,19 +1,15 @@
 #pragma once
 // What a message costs as SMS (3GPP TS 23.038 alphabets, TS 23.040 concatenation) and
 // what the loaded phone cannot show. Texts are Windows-1252 bytes; character lists hold
-// each character once, in order of first appearance.
-//
-// smsCost and glyphFindings take one pass over the message, cheap enough for every
-// keystroke; displayLines lays the message out once.
+// each character once, in order of first appearance. Each takes one pass over the
+// message, cheap enough for every keystroke.
 
 #include "phone_loader.h"
-#include "state.h"
 
 #include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace smssim {
 
@@ -59,21 +55,5 @@ struct GlyphFindings {
 };
 
 GlyphFindings glyphFindings(std::string_view text, const GlyphKinds& kinds);
-
-struct DisplayLine {
-    std::int32_t picture = 1;
-    std::string text; // without CR, LF and the space word wrap puts left of the line
-    bool operator==(const DisplayLine&) const = default;
-};
-
-// The lines of pictures 1 .. pictures (Bildanzahl), each picture laid out with its own
-// Bildversatz, as DisplayZeichnen shows them. Reads the phone data and Absaetze.
-std::vector<DisplayLine> displayLines(const Module1& state, std::string_view text,
-                                      std::int32_t pictures);
-
-// The lines of one picture only, what the display shows of it: one layout, so cheap
-// enough for every keystroke also in a long message.
-std::vector<DisplayLine> pictureLines(const Module1& state, std::string_view text,
-                                      std::int32_t picture);
 
 } // namespace smssim

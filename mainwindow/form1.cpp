@@ -5,6 +5,7 @@
 #include "default_phone.h"
 #include "dialog_placement.h"
 #include "display_fit.h"
+#include "display_lines.h"
 #include "display_picture.h"
 #include "fonts.h"
 #include "form4.h"

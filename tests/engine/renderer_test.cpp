@@ -1,5 +1,6 @@
 // The layout of the small test phone (test_phone.h), dot by dot.
 
+#include "display_lines.h"
 #include "dot_recorder.h"
 #include "letters_left.h"
 #include "renderer.h"
@@ -93,8 +94,8 @@ INSTANTIATE_TEST_SUITE_P(Renderer, Layout, ::testing::Values(
 // Lines as the layout makes them, one string of codes each.
 struct LineTexts : LayoutObserver {
     std::vector<std::string> lines{""};
-    void lineBreak() override { lines.emplace_back(); }
-    void glyph(std::uint8_t code, std::int64_t) override { lines.back() += char(code); }
+    void lineBreak(float) override { lines.emplace_back(); }
+    void glyph(std::uint8_t code, std::int64_t, float) override { lines.back() += char(code); }
 };
 
 // On every shipped phone, word wrap cuts no word that fits on a line, whatever its space.
@@ -117,7 +118,7 @@ TEST(Renderer, WordWrapCutsOnlyWordsWiderThanTheLine) {
         ASSERT_TRUE(std::holds_alternative<PhoneLists>(ZeichensatzLaden(s, entry.path().string())));
         s.Zeilensprung = true;
         LineTexts layout;
-        layOutMessage(s, text, layout);
+        layOutMessage(s, text, 0, layout);
         ASSERT_GT(layout.lines.size(), 20u);
         for (std::size_t i = 0; i + 1 < layout.lines.size(); ++i) {
             const std::string& line = layout.lines[i];
@@ -187,6 +188,36 @@ TEST(Renderer, CountersAndTheDisplayTest) {
     surface.lines.clear();
     Bildtest(s, surface);
     EXPECT_EQ(surface.lines.back().x1, 25);
+}
+
+// Lines on the test phone (test_phone.h), at its pitch or at another.
+TEST(Renderer, DisplayLinesPictureByPicture) {
+    struct Row {
+        std::string text;
+        bool paragraphs, wordWrap = true;
+        double pitch = 4;
+        std::string lines; // "picture text" joined by "|"
+    };
+    const Row rows[] = {{"", false, true, 4, "1 "},
+                        {"AAA AAA BC.", false, true, 4, "1 AAA|1 AAA|2 BC."},
+                        {"AAA AAA BC.", false, false, 4, "1 AAA A|1 AA BC."},
+                        {"A\r\nB", false, true, 4, "1 AB"},
+                        {"A\r\n\r\nB", true, true, 4, "1 A|1 |2 B"},
+                        {"\r\nA\r\n", true, true, 4, "1 |1 A|2 "},
+                        {"B\r\nA\r\nC", true, true, 5, "1 B|1 A|2 C"},
+                        {"A\r\nB\r\nC\r\nA\r\nB", true, true, 4, "1 A|1 B|2 C|2 A|3 B"}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        Module1 s = test::loadTestPhone();
+        std::tie(s.Absaetze, s.Zeilensprung, s.Zeilenhoehe) =
+            std::tuple(row.paragraphs, row.wordWrap, row.pitch);
+        DotRecorder dots;
+        const std::int32_t pictures = DisplayZeichnen(s, row.text, dots).bildanzahl;
+        std::string got;
+        for (const DisplayLine& line : displayLines(s, row.text, pictures))
+            got += (got.empty() ? "" : "|") + std::to_string(line.picture) + " " + line.text;
+        EXPECT_EQ(got, row.lines);
+    }
 }
 
 } // namespace
