@@ -336,15 +336,27 @@ TEST_F(Form1Test, MenuShortcutsWinOverTheMessageBox) {
 
 // What the message costs, which picture shows and what the phone lacks, on every change.
 TEST_F(Form1Test, StatusBarAndBild1DescriptionFollowTheMessage) {
-    const std::pair<std::string, const char*> rows[] = {
-        {"", "GSM 7-Bit · 0 SMS, noch 160 frei · Bild 1 von 1"},
-        {"Hallo {x}\xE4", "GSM 7-Bit · 1 SMS, noch 148 frei · Bild 1 von 1"}, // { } take 2
-        {std::string(13, 'q'), "GSM 7-Bit · 1 SMS, noch 147 frei · Bild 1 von 2"},
+    // Ten characters forcing UCS-2 are listed whole, an eleventh cuts the list.
+    const std::string ten = "\xE2\xEA\xEE\xF4\xFB\xE1\xED\xF3\xFA\xEB";
+    const std::tuple<std::string, const char*, const char*> rows[] = {
+        {"", "GSM 7-Bit · 0 SMS, noch 160 frei · Bild 1 von 1", "0 Septette in 0 SMS"},
+        {"Hallo {x}\xE4", "GSM 7-Bit · 1 SMS, noch 148 frei · Bild 1 von 1", // { } take 2
+         "12 Septette in 1 SMS\nSonderzeichen des Telefons: „ä“"},
+        {std::string(13, 'q'), "GSM 7-Bit · 1 SMS, noch 147 frei · Bild 1 von 2",
+         "13 Septette in 1 SMS"},
         {"\xE2\xE7" + std::string(69, 'q'),
-         "UCS-2 wegen „âç“ · 2 SMS, noch 63 frei · Bild 1 von 6 · nicht darstellbar: „âç“"}};
-    for (const auto& [text, status] : rows) {
+         "UCS-2 wegen „âç“ · 2 SMS, noch 63 frei · Bild 1 von 6 · nicht darstellbar: „âç“",
+         "71 UCS-2-Zeichen in 2 SMS\nUCS-2 wegen: „âç“\nOhne Zeichen im Telefon: „âç“"},
+        {ten, "UCS-2 wegen „âêîôûáíóúë“ · 1 SMS, noch 60 frei · Bild 1 von 1"
+              " · nicht darstellbar: „âêîôûáíóúë“", nullptr},
+        {ten + "\xEF", "UCS-2 wegen „âêîôûáíóúë…“ · 1 SMS, noch 59 frei · Bild 1 von 1"
+                      " · nicht darstellbar: „âêîôûáíóúë…“", nullptr}};
+    for (const auto& [text, status, tip] : rows) {
+        SCOPED_TRACE(text);
         form->setMessageText(text);
         EXPECT_EQ(child<QLabel>("SmsStatus")->text().toStdString(), status);
+        if (tip)
+            EXPECT_EQ(child<QLabel>("SmsStatus")->toolTip().toStdString(), tip);
     }
     form->setMessageText(std::string(13, 'q'));
     EXPECT_EQ(form->Bild1().accessibleDescription(), QStringLiteral("qqqqqq\nqqqqqq"));
