@@ -347,10 +347,14 @@ TEST_F(Form1Test, StatusBarAndBild1DescriptionFollowTheMessage) {
         {"\xE2\xE7" + std::string(69, 'q'),
          "UCS-2 wegen „âç“ · 2 SMS, noch 63 frei · Bild 1 von 6 · nicht darstellbar: „âç“",
          "71 UCS-2-Zeichen in 2 SMS\nUCS-2 wegen: „âç“\nOhne Zeichen im Telefon: „âç“"},
-        {ten, "UCS-2 wegen „âêîôûáíóúë“ · 1 SMS, noch 60 frei · Bild 1 von 1"
-              " · nicht darstellbar: „âêîôûáíóúë“", nullptr},
-        {ten + "\xEF", "UCS-2 wegen „âêîôûáíóúë…“ · 1 SMS, noch 59 frei · Bild 1 von 1"
-                      " · nicht darstellbar: „âêîôûáíóúë…“", nullptr}};
+        {ten,
+         "UCS-2 wegen „âêîôûáíóúë“ · 1 SMS, noch 60 frei · Bild 1 von 1"
+         " · nicht darstellbar: „âêîôûáíóúë“",
+         nullptr},
+        {ten + "\xEF",
+         "UCS-2 wegen „âêîôûáíóúë…“ · 1 SMS, noch 59 frei · Bild 1 von 1"
+         " · nicht darstellbar: „âêîôûáíóúë…“",
+         nullptr}};
     for (const auto& [text, status, tip] : rows) {
         SCOPED_TRACE(text);
         form->setMessageText(text);

@@ -1,6 +1,8 @@
 // What a person meets who works with the keyboard or a screen reader: the Tab order of
 // the windows and the accessible names of their controls.
 
+#include "dialog_placement.h"
+#include "display_fit.h"
 #include "form2.h"
 #include "form3.h"
 #include "form4.h"
@@ -176,6 +178,38 @@ TEST_F(AccessibleNames, OfEveryWindow) {
     QAccessibleInterface* list =
         QAccessible::queryAccessibleInterface(form3.findChild<QWidget*>("File1"));
     EXPECT_EQ(list->text(QAccessible::Name), QStringLiteral("Zeichensatz - Dateien"));
+}
+
+// On a 1000 x 800 screen: beside the window, under the display, at the edges exactly.
+TEST(ScreenFit, DialogsAndWindowsLieOnTheScreen) {
+    const QRect screen(0, 0, 1000, 800);
+    const struct {
+        QRect window, keep;
+        QSize dialog;
+        QPoint at;
+    } clearOf[] = {
+        {{100, 100, 400, 300}, {150, 150, 200, 100}, {200, 150}, {500, 100}},
+        {{200, 700, 400, 100}, {250, 720, 200, 50}, {200, 150}, {600, 650}},  // bottom edge
+        {{600, 100, 400, 300}, {650, 150, 200, 100}, {200, 150}, {400, 100}}, // left side
+        {{0, 0, 1000, 500}, {300, 100, 400, 200}, {200, 150}, {399, 308}},    // under it
+        {{0, 0, 1000, 800}, {300, 100, 400, 690}, {200, 150}, {399, 650}}};   // over it
+    for (const auto& row : clearOf)
+        EXPECT_EQ(placeClearOf(screen, row.window, row.keep, row.dialog), row.at) << row.at.x();
+    EXPECT_EQ(placeInside(screen, {300, 200}, std::nullopt),
+              QPoint(349, 299)); // QRect centres round down
+    EXPECT_EQ(placeInside(screen, {300, 200}, QPoint(900, 700)), QPoint(700, 600));
+    EXPECT_EQ(placeInside(screen, {1200, 900}, QPoint(50, 50)), QPoint(0, 0));
+
+    const DisplayRoom room{400, 412, 20, 120}; // 12 pixels of frame
+    EXPECT_EQ(displayExcess({388, 100}, room), QSize(0, 0)) << "fits exactly";
+    EXPECT_EQ(displayExcess({400, 150}, room), QSize(12, 50));
+    const std::vector<QSize> sizes{{400, 200}, {252, 144}, {168, 96}, {84, 48}};
+    EXPECT_EQ(displaySizesToTry({400, 200}, 84, 48), sizes);
+    EXPECT_EQ(displaySizesToTry({84, 48}, 84, 48), std::vector<QSize>{QSize(84, 48)});
+    const std::vector<QSize> narrower{{300, 100}, {252, 100}, {168, 96}, {84, 48}};
+    EXPECT_EQ(displaySizesToTry({300, 100}, 84, 48), narrower);
+    const std::vector<QSize> empty{{10, 10}, {1, 10}}; // no picture narrower than a pixel
+    EXPECT_EQ(displaySizesToTry({10, 10}, 0, 48), empty);
 }
 
 } // namespace
