@@ -426,12 +426,12 @@ int runRender(const RenderOptions& o, const std::string& dataDir, std::ostream& 
     }
     Module1 s;
     const std::string phone = o.phone ? *o.phone : findDefaultPhone(dataDir);
-    auto loaded = ZeichensatzLaden(s, phone);
-    if (auto* error = std::get_if<PhoneError>(&loaded)) {
-        printProblem(err, kProgram, error->text());
+    const auto loaded = ZeichensatzLaden(s, phone);
+    if (!loaded) {
+        printProblem(err, kProgram, loaded.error().reason);
         return kExitUnusable;
     }
-    const auto& lists = std::get<PhoneLists>(loaded);
+    const PhoneLists& lists = *loaded;
     if (o.paragraphs && !lists.absaetzeErlaubt) {
         printUsageError(err, kProgram,
                         "--paragraphs: die Zeichensatzdatei „" + phone + "“ erlaubt keine Absätze");
