@@ -155,19 +155,17 @@ LoadedMessage loadMessage(const RenderOptions& o) {
     const auto problem = [](std::string reason) { return LoadedMessage{{}, std::move(reason)}; };
     if (o.source == MessageSource::MessageFile) {
         auto read = NachrichtLesen(o.message);
-        if (auto* error = std::get_if<MessageFileError>(&read))
-            return problem(error->text() + (error->zeile > 0 && looksLikeText(o.message)
-                                                ? " (eine Textdatei? dann --text-file)"
-                                                : ""));
-        return {std::get<std::string>(std::move(read)), std::nullopt};
+        // A file that cannot be read or is too large is no text file either.
+        if (!read)
+            return problem(read.error().reason +
+                           (looksLikeText(o.message) ? " (eine Textdatei? dann --text-file)" : ""));
+        return {std::move(*read), std::nullopt};
     }
     std::string utf8 = o.message;
     if (o.source == MessageSource::TextFile) {
         std::ifstream in(o.message, std::ios::binary);
         if (!in)
-            return problem(MessageFileError{MessageFileError::Operation::Lesen, o.message, 0,
-                                            germanErrorReason(errno, FileAccess::Lesen)}
-                               .text());
+            return problem(unreadableFile(o.message, errno).reason);
         std::ostringstream buffer;
         buffer << in.rdbuf();
         utf8 = std::move(buffer).str();
