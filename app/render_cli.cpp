@@ -203,14 +203,14 @@ int writeOutput(std::string_view bytes, const RenderOptions& o, std::ostream& ou
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         return kExitOk;
     }
-    if (const auto error = writeExportFile(*o.out, bytes)) {
-        printProblem(err, kProgram, error->text());
+    if (const auto written = writeWholeFile(*o.out, bytes); !written) {
+        printProblem(err, kProgram, written.error().reason);
         return kExitUnusable;
     }
     return kExitOk;
 }
 
-std::string pngOf(Module1& s, const std::string& text, int scale) {
+Result<std::string> pngOf(Module1& s, const std::string& text, int scale) {
     LcdImage image;
     image.resize(displayPictureSize(s), s.Displaybreite, s.Displayhoehe);
     DisplayZeichnen(s, text, image);
@@ -230,9 +230,9 @@ int exportAll(const Module1& s, const std::string& text, const RenderOptions& o,
                                   static_cast<int>(o.scale), static_cast<int>(o.delayMs),
                                   static_cast<int>(o.columns)};
     PictureFrames frames(s, text);
-    const ExportResult result = exportPictures(frames, settings, *o.out);
-    if (result.error) {
-        printProblem(err, kProgram, result.error->text());
+    const auto written = exportPictures(frames, settings, *o.out);
+    if (!written) {
+        printProblem(err, kProgram, written.error().reason);
         return kExitUnusable;
     }
     return kExitOk;
@@ -286,8 +286,8 @@ QJsonArray lineArray(const std::vector<DisplayLine>& lines) {
     return array;
 }
 
-std::string formatted(Module1& s, const PhoneLists& lists, const std::string& text,
-                      const RenderOptions& o) {
+Result<std::string> formatted(Module1& s, const PhoneLists& lists, const std::string& text,
+                              const RenderOptions& o) {
     if (o.format == RenderFormat::Png)
         return pngOf(s, text, static_cast<int>(o.scale));
     if (o.format == RenderFormat::Json)
@@ -297,12 +297,12 @@ std::string formatted(Module1& s, const PhoneLists& lists, const std::string& te
 
 int writeFormatted(Module1& s, const PhoneLists& lists, const std::string& text,
                    const RenderOptions& o, std::ostream& out, std::ostream& err) {
-    try {
-        return writeOutput(formatted(s, lists, text, o), o, out, err);
-    } catch (const std::runtime_error& e) { // a picture too large to encode
-        printProblem(err, kProgram, e.what());
+    const auto bytes = formatted(s, lists, text, o);
+    if (!bytes) { // a picture too large to encode
+        printProblem(err, kProgram, bytes.error().reason);
         return kExitUnusable;
     }
+    return writeOutput(*bytes, o, out, err);
 }
 
 } // namespace

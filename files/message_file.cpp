@@ -83,10 +83,7 @@ Result<std::string> NachrichtLesen(const std::string& path) {
 
 Result<> NachrichtSchreiben(const std::string& path, std::string_view text,
                             FileSystemCalls& calls) {
-    if (const auto failure = writeWholeFile(path, messageFileBytes(text), calls))
-        return fail("Die Datei „" + path + "“ kann nicht gespeichert werden.\n" +
-                    germanErrorReason(failure->error, FileAccess::Schreiben) + ".");
-    return {};
+    return writeWholeFile(path, messageFileBytes(text), calls, "gespeichert");
 }
 
 } // namespace smssim

@@ -200,12 +200,11 @@ FontPhoneResult makePhoneFromFont(const FontPhoneOptions& o, FileSystemCalls& ca
     FontPhoneResult result;
     if (!glyphs.missing.empty())
         result.leftOut = "nicht in der Schrift, weggelassen: " + glyphs.missing;
-    const auto failure =
+    const auto written =
         writeWholeFile(o.out, phoneDefinition(std::get<PhoneHeader>(header), glyphs.rows), calls);
-    if (failure) {
+    if (!written) {
         result.exit = FontExit::Unusable;
-        result.reason = "Die Datei „" + o.out + "“ kann nicht geschrieben werden.\n" +
-                        germanErrorReason(failure->error, FileAccess::Schreiben) + ".";
+        result.reason = written.error().reason;
     }
     return result;
 }
