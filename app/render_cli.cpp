@@ -4,7 +4,6 @@
 #include "cp1252.h"
 #include "default_phone.h"
 #include "dot_recorder.h"
-#include "error_reason.h"
 #include "gif_writer.h"
 #include "lcd_image.h"
 #include "letters_left.h"

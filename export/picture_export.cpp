@@ -1,7 +1,6 @@
 #include "picture_export.h"
 
 #include "contact_sheet.h"
-#include "error_reason.h"
 #include "gif_writer.h"
 
 #include <QBuffer>
