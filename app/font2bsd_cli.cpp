@@ -161,21 +161,31 @@ int runFont2bsd(const std::vector<std::string>& args, std::ostream& out, std::os
     auto parsed = parseFont2bsdArguments(args);
     if (auto* error = std::get_if<std::string>(&parsed)) {
         printUsageError(err, program, *error);
-        return static_cast<int>(FontExit::Usage);
+        return exitCode(ExitStatus::Usage);
     }
     const auto& arguments = std::get<Font2bsdArguments>(parsed);
     if (arguments.help) {
         out << font2bsdUsage();
         return 0;
     }
-    const FontPhoneResult result = makePhoneFromFont(arguments.options, calls);
-    if (!result.leftOut.empty())
-        printProblem(err, program, result.leftOut);
-    if (result.exit == FontExit::Usage)
-        printUsageError(err, program, result.reason);
-    else if (result.exit != FontExit::Ok)
-        printProblem(err, program, result.reason);
-    return static_cast<int>(result.exit);
+    const auto phone = makePhoneFromFont(arguments.options);
+    if (!phone) {
+        const Problem& problem = phone.error();
+        if (problem.status == ExitStatus::Usage)
+            printUsageError(err, program, problem.reason);
+        else
+            printProblem(err, program, problem.reason);
+        return exitCode(problem.status);
+    }
+    if (!phone->leftOut.empty())
+        printProblem(err, program, phone->leftOut);
+    // Through the safe writer: an existing phone stays as it was until the new one is whole.
+    if (const auto written = writeWholeFile(arguments.options.out, phone->definition, calls);
+        !written) {
+        printProblem(err, program, written.error().reason);
+        return exitCode(written.error().status);
+    }
+    return exitCode(ExitStatus::Ok);
 }
 
 } // namespace smssim

@@ -1,6 +1,7 @@
 #pragma once
 // smssim-font2bsd's arguments: the font, --out and the phone's header values.
 
+#include "file_batch.h"
 #include "font_phone.h"
 
 #include <ostream>

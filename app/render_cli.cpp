@@ -5,7 +5,6 @@
 #include "default_phone.h"
 #include "display_lines.h"
 #include "dot_recorder.h"
-#include "error_reason.h"
 #include "gif_writer.h"
 #include "lcd_image.h"
 #include "letters_left.h"
@@ -156,19 +155,17 @@ LoadedMessage loadMessage(const RenderOptions& o) {
     const auto problem = [](std::string reason) { return LoadedMessage{{}, std::move(reason)}; };
     if (o.source == MessageSource::MessageFile) {
         auto read = NachrichtLesen(o.message);
-        if (auto* error = std::get_if<MessageFileError>(&read))
-            return problem(error->text() + (error->zeile > 0 && looksLikeText(o.message)
-                                                ? " (eine Textdatei? dann --text-file)"
-                                                : ""));
-        return {std::get<std::string>(std::move(read)), std::nullopt};
+        // A file that cannot be read or is too large is no text file either.
+        if (!read)
+            return problem(read.error().reason +
+                           (looksLikeText(o.message) ? " (eine Textdatei? dann --text-file)" : ""));
+        return {std::move(*read), std::nullopt};
     }
     std::string utf8 = o.message;
     if (o.source == MessageSource::TextFile) {
         std::ifstream in(o.message, std::ios::binary);
         if (!in)
-            return problem(MessageFileError{MessageFileError::Operation::Lesen, o.message, 0,
-                                            germanErrorReason(errno, FileAccess::Lesen)}
-                               .text());
+            return problem(unreadableFile(o.message, errno).reason);
         std::ostringstream buffer;
         buffer << in.rdbuf();
         utf8 = std::move(buffer).str();
@@ -206,14 +203,14 @@ int writeOutput(std::string_view bytes, const RenderOptions& o, std::ostream& ou
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         return kExitOk;
     }
-    if (const auto error = writeExportFile(*o.out, bytes)) {
-        printProblem(err, kProgram, error->text());
+    if (const auto written = writeWholeFile(*o.out, bytes); !written) {
+        printProblem(err, kProgram, written.error().reason);
         return kExitUnusable;
     }
     return kExitOk;
 }
 
-std::string pngOf(Module1& s, const std::string& text, int scale) {
+Result<std::string> pngOf(Module1& s, const std::string& text, int scale) {
     LcdImage image;
     image.resize(displayPictureSize(s), s.Displaybreite, s.Displayhoehe);
     DisplayZeichnen(s, text, image);
@@ -233,9 +230,9 @@ int exportAll(const Module1& s, const std::string& text, const RenderOptions& o,
                                   static_cast<int>(o.scale), static_cast<int>(o.delayMs),
                                   static_cast<int>(o.columns)};
     PictureFrames frames(s, text);
-    const ExportResult result = exportPictures(frames, settings, *o.out);
-    if (result.error) {
-        printProblem(err, kProgram, result.error->text());
+    const auto written = exportPictures(frames, settings, *o.out);
+    if (!written) {
+        printProblem(err, kProgram, written.error().reason);
         return kExitUnusable;
     }
     return kExitOk;
@@ -289,8 +286,8 @@ QJsonArray lineArray(const std::vector<DisplayLine>& lines) {
     return array;
 }
 
-std::string formatted(Module1& s, const PhoneLists& lists, const std::string& text,
-                      const RenderOptions& o) {
+Result<std::string> formatted(Module1& s, const PhoneLists& lists, const std::string& text,
+                              const RenderOptions& o) {
     if (o.format == RenderFormat::Png)
         return pngOf(s, text, static_cast<int>(o.scale));
     if (o.format == RenderFormat::Json)
@@ -300,12 +297,12 @@ std::string formatted(Module1& s, const PhoneLists& lists, const std::string& te
 
 int writeFormatted(Module1& s, const PhoneLists& lists, const std::string& text,
                    const RenderOptions& o, std::ostream& out, std::ostream& err) {
-    try {
-        return writeOutput(formatted(s, lists, text, o), o, out, err);
-    } catch (const std::runtime_error& e) { // a picture too large to encode
-        printProblem(err, kProgram, e.what());
+    const auto bytes = formatted(s, lists, text, o);
+    if (!bytes) { // a picture too large to encode
+        printProblem(err, kProgram, bytes.error().reason);
         return kExitUnusable;
     }
+    return writeOutput(*bytes, o, out, err);
 }
 
 } // namespace
@@ -427,12 +424,12 @@ int runRender(const RenderOptions& o, const std::string& dataDir, std::ostream& 
     }
     Module1 s;
     const std::string phone = o.phone ? *o.phone : findDefaultPhone(dataDir);
-    auto loaded = ZeichensatzLaden(s, phone);
-    if (auto* error = std::get_if<PhoneError>(&loaded)) {
-        printProblem(err, kProgram, error->text());
+    const auto loaded = ZeichensatzLaden(s, phone);
+    if (!loaded) {
+        printProblem(err, kProgram, loaded.error().reason);
         return kExitUnusable;
     }
-    const auto& lists = std::get<PhoneLists>(loaded);
+    const PhoneLists& lists = *loaded;
     if (o.paragraphs && !lists.absaetzeErlaubt) {
         printUsageError(err, kProgram,
                         "--paragraphs: die Zeichensatzdatei „" + phone + "“ erlaubt keine Absätze");

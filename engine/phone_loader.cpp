@@ -45,7 +45,7 @@ constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 // UTF-8 after its byte order mark to Windows-1252, line by line so that a refusal can
 // name the line. Line ends are ASCII and never part of a longer UTF-8 sequence.
-std::variant<std::string, Refusal> fromUtf8(std::string_view data) {
+std::expected<std::string, Refusal> fromUtf8(std::string_view data) {
     std::string out;
     out.reserve(data.size());
     int line = 1;
@@ -56,9 +56,10 @@ std::variant<std::string, Refusal> fromUtf8(std::string_view data) {
             end = data.size();
         const auto converted = utf8ToCp1252(data.substr(start, end - start));
         if (!converted)
-            return Refusal{line, "Die Datei ist als UTF-8 gekennzeichnet, aber diese Zeile ist "
-                                 "kein gültiges UTF-8 oder enthält ein Zeichen, das Windows-1252 "
-                                 "nicht kennt"};
+            return std::unexpected(
+                Refusal{line, "Die Datei ist als UTF-8 gekennzeichnet, aber diese Zeile ist "
+                              "kein gültiges UTF-8 oder enthält ein Zeichen, das Windows-1252 "
+                              "nicht kennt"});
         out += *converted;
         if (end == data.size())
             break;
@@ -81,9 +82,9 @@ std::optional<Refusal> checkContents(std::string_view data, std::string& convert
     text = data;
     if (data.starts_with(kUtf8Bom)) {
         auto result = fromUtf8(data.substr(kUtf8Bom.size()));
-        if (auto* refusal = std::get_if<Refusal>(&result))
-            return *refusal;
-        converted = std::move(std::get<std::string>(result));
+        if (!result)
+            return result.error();
+        converted = std::move(*result);
         text = converted;
     }
     if (const auto nul = text.find('\0'); nul != std::string_view::npos)
@@ -253,14 +254,16 @@ std::optional<std::string> readWholeFile(const std::string& path, std::string& d
     return germanErrorReason(*error, FileAccess::Lesen);
 }
 
-} // namespace
-
-std::string PhoneError::text() const {
+// The text shown for a refused file: names the file, the line (0: the file as a whole)
+// and the reason.
+std::unexpected<Problem> refused(const std::string& datei, int zeile, const std::string& grund) {
     std::string out = "Die Zeichensatzdatei „" + datei + "“ kann nicht geladen werden.\n";
     if (zeile > 0)
         out += "Zeile " + std::to_string(zeile) + ": ";
-    return out + grund + ".";
+    return fail(out + grund + ".");
 }
+
+} // namespace
 
 void ZeichensatzLeeren(GlyphTable& zeichen) {
     for (int code = 1; code <= 255; ++code) {
@@ -273,15 +276,15 @@ void ZeichensatzLeeren(GlyphTable& zeichen) {
     }
 }
 
-PhoneLoadResult ZeichensatzLadenAusDaten(Module1& state, std::string_view data,
-                                         const std::string& name) {
+Result<PhoneLists> ZeichensatzLadenAusDaten(Module1& state, std::string_view data,
+                                            const std::string& name) {
     std::string converted;
     std::string_view text;
     if (auto refusal = checkContents(data, converted, text))
-        return PhoneError{name, refusal->line, refusal->reason};
+        return refused(name, refusal->line, refusal->reason);
     Parser parser(text, state.Zeichen);
     if (auto refusal = parser.run())
-        return PhoneError{name, refusal->line, refusal->reason};
+        return refused(name, refusal->line, refusal->reason);
     Parsed& p = parser.result();
     static_cast<PhoneData&>(state) = std::move(p.phone);
     if (!p.lists.absaetzeErlaubt)
@@ -290,10 +293,10 @@ PhoneLoadResult ZeichensatzLadenAusDaten(Module1& state, std::string_view data,
     return std::move(p.lists);
 }
 
-PhoneLoadResult ZeichensatzLaden(Module1& state, const std::string& path) {
+Result<PhoneLists> ZeichensatzLaden(Module1& state, const std::string& path) {
     std::string data;
     if (auto reason = readWholeFile(path, data))
-        return PhoneError{path, 0, *reason};
+        return refused(path, 0, *reason);
     return ZeichensatzLadenAusDaten(state, data, path);
 }
 

@@ -38,12 +38,12 @@
 // Line ends may be CR LF, LF or a lone CR. Fields quoted in error texts are cut after
 // 40 characters and show control characters as visible symbols.
 
+#include "problem.h"
 #include "state.h"
 
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <variant>
 
 namespace smssim {
 
@@ -58,27 +58,18 @@ struct PhoneLists {
     std::string sonder;
 };
 
-struct PhoneError {
-    std::string datei; // the path as given
-    int zeile = 0;     // 0: the file as a whole
-    std::string grund; // German reason
-    // The German text shown to the user: names the file, the line and the reason.
-    std::string text() const;
-};
-
-using PhoneLoadResult = std::variant<PhoneLists, PhoneError>;
-
 // Empties codes 1..255 (rows and columns 1..10, Breite, Hoehe); code 0 and row 0 and
 // column 0 keep what they hold.
 void ZeichensatzLeeren(GlyphTable& zeichen);
 
 // Reads the file at `path` and, when it passes every check, replaces the phone data
 // and the glyph table of `state` (Absaetze becomes false when the phone forbids
-// paragraphs). On failure `state` is untouched.
-PhoneLoadResult ZeichensatzLaden(Module1& state, const std::string& path);
+// paragraphs). On failure `state` is untouched and the reason names the file, the line
+// and what is wrong with it.
+Result<PhoneLists> ZeichensatzLaden(Module1& state, const std::string& path);
 
 // The same on file contents already read; `name` is used in error texts.
-PhoneLoadResult ZeichensatzLadenAusDaten(Module1& state, std::string_view data,
-                                         const std::string& name);
+Result<PhoneLists> ZeichensatzLadenAusDaten(Module1& state, std::string_view data,
+                                            const std::string& name);
 
 } // namespace smssim

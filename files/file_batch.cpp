@@ -1,5 +1,7 @@
 #include "file_batch.h"
 
+#include "error_reason.h"
+
 #include <atomic>
 #include <cerrno>
 #include <fcntl.h>
@@ -74,54 +76,69 @@ std::string temporaryName(const std::string& target) {
            std::to_string(counter++);
 }
 
+std::unexpected<Problem> folderNotMade(const std::string& folder, int error) {
+    return fail("Der Ordner „" + folder + "“ kann nicht angelegt werden.\n" +
+                germanErrorReason(error, FileAccess::Schreiben) + ".");
+}
+
 } // namespace
 
-FileBatch::FileBatch(FileSystemCalls& calls) : calls_(calls) {}
+std::unexpected<Problem> notWritten(const std::string& path, const std::string& reason,
+                                    std::string_view verb) {
+    return fail("Die Datei „" + path + "“ kann nicht " + std::string(verb) + " werden.\n" + reason +
+                ".");
+}
+
+FileBatch::FileBatch(FileSystemCalls& calls, std::string_view verb) : calls_(calls), verb_(verb) {}
+
+std::unexpected<Problem> FileBatch::failed(const std::string& path, int error) const {
+    return notWritten(path, germanErrorReason(error, FileAccess::Schreiben), verb_);
+}
 
 FileBatch::~FileBatch() {
     if (!done_)
         abandon();
 }
 
-std::optional<WriteFailure> FileBatch::makeFolders(const std::string& path) {
+Result<> FileBatch::makeFolders(const std::string& path) {
     for (std::size_t end = path.find('/', 1);; end = path.find('/', end + 1)) {
         const std::string folder = path.substr(0, end);
         struct stat existing {};
         if (::stat(folder.c_str(), &existing) == 0) {
             if (!S_ISDIR(existing.st_mode))
-                return WriteFailure{folder, ENOTDIR, true};
+                return folderNotMade(folder, ENOTDIR);
         } else if (calls_.mkdir(folder.c_str(), 0777) == 0) {
             madeFolders_.push_back(folder);
         } else if (errno != EEXIST) {
-            return WriteFailure{folder, errno, true};
+            return folderNotMade(folder, errno);
         }
         if (end == std::string::npos || end + 1 >= path.size())
-            return std::nullopt;
+            return {};
     }
 }
 
-std::optional<WriteFailure> FileBatch::add(const std::string& path, std::string_view bytes) {
+Result<> FileBatch::add(const std::string& path, std::string_view bytes) {
     Pending file{path, resolvedTarget(path), {}, {}, false};
     if (file.target.empty() || file.target.back() == '/')
-        return WriteFailure{path, EISDIR};
+        return failed(path, EISDIR);
     struct stat existing {};
     file.existed = ::stat(file.target.c_str(), &existing) == 0;
     if (file.existed) {
         if (S_ISDIR(existing.st_mode))
-            return WriteFailure{path, EISDIR};
+            return failed(path, EISDIR);
         // The rename would replace a read-only file; refuse as opening it would.
         if (::faccessat(AT_FDCWD, file.target.c_str(), W_OK, AT_EACCESS) != 0)
-            return WriteFailure{path, errno};
+            return failed(path, errno);
     }
-    if (auto failure = writeTemporary(file, bytes, file.existed ? existing.st_mode & 07777 : 0))
-        return failure;
+    if (auto written = writeTemporary(file, bytes, file.existed ? existing.st_mode & 07777 : 0);
+        !written)
+        return written;
     files_.push_back(std::move(file));
-    return std::nullopt;
+    return {};
 }
 
 // `mode` 0: a new file, with the permissions the umask gives.
-std::optional<WriteFailure> FileBatch::writeTemporary(Pending& file, std::string_view bytes,
-                                                      mode_t mode) {
+Result<> FileBatch::writeTemporary(Pending& file, std::string_view bytes, mode_t mode) {
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
         file.temp = temporaryName(file.target);
@@ -130,33 +147,33 @@ std::optional<WriteFailure> FileBatch::writeTemporary(Pending& file, std::string
             break;
     }
     if (fd < 0)
-        return WriteFailure{file.given, errno};
-    const auto fail = [&](bool open) {
+        return failed(file.given, errno);
+    const auto removed = [&](bool open) {
         const int error = errno;
         if (open)
             calls_.close(fd);
         ::unlink(file.temp.c_str());
-        return WriteFailure{file.given, error};
+        return failed(file.given, error);
     };
     if (mode != 0)
         ::fchmod(fd, mode);
     if (!writeAll(calls_, fd, bytes) || calls_.fsync(fd) != 0)
-        return fail(true);
+        return removed(true);
     if (calls_.close(fd) != 0)
-        return fail(false);
-    return std::nullopt;
+        return removed(false);
+    return {};
 }
 
-std::optional<WriteFailure> FileBatch::commit() {
+Result<> FileBatch::commit() {
     // One file replaces its old self in a single rename; of several, each replaced file
     // is kept aside until all are in place.
     const bool keepBackups = files_.size() > 1;
     for (std::size_t i = 0; i < files_.size(); ++i) {
-        if (auto failure = moveIntoPlace(files_[i], keepBackups)) {
+        if (auto placed = moveIntoPlace(files_[i], keepBackups); !placed) {
             rollBack(i);
             files_.erase(files_.begin(), files_.begin() + static_cast<std::ptrdiff_t>(i));
             abandon();
-            return failure;
+            return placed;
         }
     }
     for (const Pending& file : files_)
@@ -165,23 +182,23 @@ std::optional<WriteFailure> FileBatch::commit() {
     files_.clear();
     madeFolders_.clear();
     done_ = true;
-    return std::nullopt;
+    return {};
 }
 
-std::optional<WriteFailure> FileBatch::moveIntoPlace(Pending& file, bool keepBackup) {
+Result<> FileBatch::moveIntoPlace(Pending& file, bool keepBackup) {
     if (keepBackup && file.existed) {
         const std::string backup = temporaryName(file.target);
         if (calls_.rename(file.target.c_str(), backup.c_str()) != 0)
-            return WriteFailure{file.given, errno};
+            return failed(file.given, errno);
         file.backup = backup;
     }
     if (calls_.rename(file.temp.c_str(), file.target.c_str()) != 0) {
-        const WriteFailure failure{file.given, errno};
+        const auto failure = failed(file.given, errno);
         if (!file.backup.empty())
             ::rename(file.backup.c_str(), file.target.c_str());
         return failure;
     }
-    return std::nullopt;
+    return {};
 }
 
 void FileBatch::rollBack(std::size_t placed) {
@@ -204,11 +221,11 @@ void FileBatch::abandon() {
     done_ = true;
 }
 
-std::optional<WriteFailure> writeWholeFile(const std::string& path, std::string_view bytes,
-                                           FileSystemCalls& calls) {
-    FileBatch batch(calls);
-    if (auto failure = batch.add(path, bytes))
-        return failure;
+Result<> writeWholeFile(const std::string& path, std::string_view bytes, FileSystemCalls& calls,
+                        std::string_view verb) {
+    FileBatch batch(calls, verb);
+    if (auto added = batch.add(path, bytes); !added)
+        return added;
     return batch.commit();
 }
 

@@ -4,8 +4,9 @@
 // into place. A failure or an abandoned batch removes what the batch wrote, and files
 // that were replaced are put back, so existing files stay as they were.
 
+#include "problem.h"
+
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <sys/types.h>
@@ -27,27 +28,28 @@ class FileSystemCalls {
 
 FileSystemCalls& realFileSystemCalls();
 
-// Which file or folder failed, with the errno of the failure.
-struct WriteFailure {
-    std::string datei; // the path as given (UTF-8)
-    int error = 0;
-    bool folder = false; // a folder could not be made
-};
+// How a file that cannot be written is told: "Die Datei „path“ kann nicht <verb> werden."
+// on one line, the reason on the next. A message is "gespeichert", any other file
+// "geschrieben".
+std::unexpected<Problem> notWritten(const std::string& path, const std::string& reason,
+                                    std::string_view verb = "geschrieben");
 
+// A failure names the file or folder as the caller gave it, with the German reason.
 class FileBatch {
   public:
-    explicit FileBatch(FileSystemCalls& calls = realFileSystemCalls());
+    explicit FileBatch(FileSystemCalls& calls = realFileSystemCalls(),
+                       std::string_view verb = "geschrieben");
     ~FileBatch(); // abandons what is not committed
     FileBatch(const FileBatch&) = delete;
     FileBatch& operator=(const FileBatch&) = delete;
 
     // Makes `path` and any missing folders above it; those made are removed again when
     // the batch fails or is abandoned.
-    std::optional<WriteFailure> makeFolders(const std::string& path);
+    Result<> makeFolders(const std::string& path);
     // Writes `bytes` to a temporary file beside `path`.
-    std::optional<WriteFailure> add(const std::string& path, std::string_view bytes);
+    Result<> add(const std::string& path, std::string_view bytes);
     // Renames every file into place; on a failure puts back what it replaced.
-    std::optional<WriteFailure> commit();
+    Result<> commit();
     // Removes the temporary files and the folders made.
     void abandon();
 
@@ -59,18 +61,21 @@ class FileBatch {
         std::string backup; // where the replaced file waits until the commit is done
         bool existed = false;
     };
-    std::optional<WriteFailure> writeTemporary(Pending& file, std::string_view bytes, mode_t mode);
-    std::optional<WriteFailure> moveIntoPlace(Pending& file, bool keepBackup);
+    Result<> writeTemporary(Pending& file, std::string_view bytes, mode_t mode);
+    Result<> moveIntoPlace(Pending& file, bool keepBackup);
     void rollBack(std::size_t placed);
+    std::unexpected<Problem> failed(const std::string& path, int error) const;
 
     FileSystemCalls& calls_;
+    std::string_view verb_;
     std::vector<Pending> files_;
     std::vector<std::string> madeFolders_;
     bool done_ = false;
 };
 
 // One file, written whole or not at all: the one way every program replaces a file.
-std::optional<WriteFailure> writeWholeFile(const std::string& path, std::string_view bytes,
-                                           FileSystemCalls& calls = realFileSystemCalls());
+Result<> writeWholeFile(const std::string& path, std::string_view bytes,
+                        FileSystemCalls& calls = realFileSystemCalls(),
+                        std::string_view verb = "geschrieben");
 
 } // namespace smssim

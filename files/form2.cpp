@@ -75,9 +75,10 @@ void Form2::Speichern() {
                    QStringLiteral("Dateiname"), MessageBoxes::Buttons::OkCancel,
                    MessageBoxes::Icon::Question) != MessageBoxes::Answer::Ok)
         return;
-    if (const auto error =
-            NachrichtSchreiben(QFile::encodeName(fullName).toStdString(), text_, *calls_)) {
-        warn(QString::fromStdString(error->text()));
+    if (const auto saved =
+            NachrichtSchreiben(QFile::encodeName(fullName).toStdString(), text_, *calls_);
+        !saved) {
+        warn(QString::fromStdString(saved.error().reason));
         return;
     }
     QDialog::done(QDialog::Accepted);

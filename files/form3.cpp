@@ -66,11 +66,11 @@ std::string Form3::selectedPath() const {
 void Form3::File1_Click() {
     state_.Dateiname = selectedPath();
     if (state_.Vorschau) {
-        const MessageReadResult read = NachrichtLesen(state_.Dateiname);
-        if (const auto* text = std::get_if<std::string>(&read))
-            preview_(*text);
+        const Result<std::string> read = NachrichtLesen(state_.Dateiname);
+        if (read)
+            preview_(*read);
         else
-            warn(QString::fromStdString(std::get<MessageFileError>(read).text()));
+            warn(QString::fromStdString(read.error().reason));
     }
     state_.Dateiname.clear();
 }

@@ -8,14 +8,6 @@
 
 namespace smssim {
 
-std::string MessageFileError::text() const {
-    std::string out = "Die Datei „" + datei + "“ kann nicht " +
-                      (vorgang == Operation::Lesen ? "gelesen" : "gespeichert") + " werden.\n";
-    if (zeile > 0)
-        out += "Zeile " + std::to_string(zeile) + ": ";
-    return out + grund + ".";
-}
-
 std::string messageFileBytes(std::string_view text) {
     std::string out;
     out.reserve(text.size() * 5);
@@ -40,18 +32,21 @@ std::string shownNumber(std::string_view number) {
     return std::string(number.substr(0, kShownFieldLength)) + "…";
 }
 
-MessageFileError readError(const std::string& name, int line, std::string reason) {
-    return {MessageFileError::Operation::Lesen, name, line, std::move(reason)};
-}
-
-MessageFileError writeError(const std::string& name, int error) {
-    return {MessageFileError::Operation::Schreiben, name, 0,
-            germanErrorReason(error, FileAccess::Schreiben)};
+// Names the file, the line (0: the file as a whole) and the reason.
+std::unexpected<Problem> readError(const std::string& name, int line, const std::string& reason) {
+    std::string out = "Die Datei „" + name + "“ kann nicht gelesen werden.\n";
+    if (line > 0)
+        out += "Zeile " + std::to_string(line) + ": ";
+    return fail(out + reason + ".");
 }
 
 } // namespace
 
-MessageReadResult NachrichtLesenAusDaten(std::string_view data, const std::string& name) {
+Problem unreadableFile(const std::string& path, int error) {
+    return readError(path, 0, germanErrorReason(error, FileAccess::Lesen)).error();
+}
+
+Result<std::string> NachrichtLesenAusDaten(std::string_view data, const std::string& name) {
     if (data.size() > kMaxMessageFileSize)
         return readError(name, 0,
                          "Die Datei ist größer als 8 MB (" + std::to_string(kMaxMessageFileSize) +
@@ -79,18 +74,16 @@ MessageReadResult NachrichtLesenAusDaten(std::string_view data, const std::strin
     return std::string(text.rbegin(), text.rend());
 }
 
-MessageReadResult NachrichtLesen(const std::string& path) {
+Result<std::string> NachrichtLesen(const std::string& path) {
     std::string data;
     if (const auto error = readRegularFile(path, kMaxMessageFileSize, data))
-        return readError(path, 0, germanErrorReason(*error, FileAccess::Lesen));
+        return std::unexpected(unreadableFile(path, *error));
     return NachrichtLesenAusDaten(data, path);
 }
 
-std::optional<MessageFileError> NachrichtSchreiben(const std::string& path, std::string_view text,
-                                                   FileSystemCalls& calls) {
-    if (const auto failure = writeWholeFile(path, messageFileBytes(text), calls))
-        return writeError(path, failure->error);
-    return std::nullopt;
+Result<> NachrichtSchreiben(const std::string& path, std::string_view text,
+                            FileSystemCalls& calls) {
+    return writeWholeFile(path, messageFileBytes(text), calls, "gespeichert");
 }
 
 } // namespace smssim

@@ -18,42 +18,32 @@
 // target that is renamed over it, so a failed save leaves an existing file as it was.
 
 #include "file_batch.h"
+#include "problem.h"
 
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 
 namespace smssim {
 
 // At least 1.6 million characters, far beyond any message typed by hand.
 inline constexpr std::size_t kMaxMessageFileSize = 8 * 1024 * 1024; // bytes, inclusive
 
-struct MessageFileError {
-    enum class Operation { Lesen, Schreiben };
-    Operation vorgang = Operation::Lesen;
-    std::string datei; // the path as given (UTF-8)
-    int zeile = 0;     // 0: the file as a whole
-    std::string grund; // German reason (UTF-8)
-    // The German text shown to the user: names the file, the line and the reason.
-    std::string text() const;
-};
-
-// The message as Windows-1252 bytes, or why the file cannot be read.
-using MessageReadResult = std::variant<std::string, MessageFileError>;
-
 // The file contents for `text` (Windows-1252 bytes).
 std::string messageFileBytes(std::string_view text);
 
-// The message in `data`; `name` is used in error texts.
-MessageReadResult NachrichtLesenAusDaten(std::string_view data, const std::string& name);
+// The message as Windows-1252 bytes, or why it cannot be read: the reason names the
+// file, the line and what is wrong. `name` is used in the reason.
+Result<std::string> NachrichtLesenAusDaten(std::string_view data, const std::string& name);
 
-MessageReadResult NachrichtLesen(const std::string& path);
+Result<std::string> NachrichtLesen(const std::string& path);
+
+// The reason a file that could not be opened is refused with, worded as the reader's.
+Problem unreadableFile(const std::string& path, int error);
 
 // Writes `text` (Windows-1252 bytes) to `path`, replacing an existing file only when
 // the new contents are complete on disk.
-std::optional<MessageFileError> NachrichtSchreiben(const std::string& path, std::string_view text,
-                                                   FileSystemCalls& calls = realFileSystemCalls());
+Result<> NachrichtSchreiben(const std::string& path, std::string_view text,
+                            FileSystemCalls& calls = realFileSystemCalls());
 
 } // namespace smssim

@@ -48,18 +48,18 @@ BitmapFont::BitmapFont(BitmapFont&&) noexcept = default;
 BitmapFont& BitmapFont::operator=(BitmapFont&&) noexcept = default;
 BitmapFont::~BitmapFont() = default;
 
-std::variant<BitmapFont, std::string> BitmapFont::open(const std::string& path) {
+Result<BitmapFont> BitmapFont::open(const std::string& path) {
     // FreeType only tells that it cannot open a file; the system tells why.
     std::string start;
     if (const auto error = readRegularFile(path, 0, start))
-        return "Die Schrift „" + path + "“ kann nicht gelesen werden.\n" +
-               germanErrorReason(*error, FileAccess::Lesen) + ".";
+        return fail("Die Schrift „" + path + "“ kann nicht gelesen werden.\n" +
+                    germanErrorReason(*error, FileAccess::Lesen) + ".");
     auto h = std::make_unique<Handles>();
     if (const FT_Error e = FT_Init_FreeType(&h->library))
-        return "FreeType startet nicht (Fehler " + std::to_string(e) + ")";
+        return fail("FreeType startet nicht (Fehler " + std::to_string(e) + ")");
     if (const FT_Error e = FT_New_Face(h->library, path.c_str(), 0, &h->face)) {
         h->face = nullptr;
-        return "Die Schrift „" + path + "“ " + freetypeReason(e);
+        return fail("Die Schrift „" + path + "“ " + freetypeReason(e));
     }
     FT_Select_Charmap(h->face, FT_ENCODING_UNICODE);
     BitmapFont font(std::move(h));
@@ -118,12 +118,12 @@ int BitmapFont::lineHeight() const {
     return height > 0 ? height : ascent() + descent();
 }
 
-std::variant<std::optional<FontGlyph>, std::string> BitmapFont::glyph(char32_t c) const {
+Result<std::optional<FontGlyph>> BitmapFont::glyph(char32_t c) const {
     const FT_UInt index = FT_Get_Char_Index(h_->face, c);
     if (index == 0)
         return std::nullopt;
     if (const FT_Error e = FT_Load_Glyph(h_->face, index, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO))
-        return freetypeReason(e);
+        return fail(freetypeReason(e));
     const FT_GlyphSlot slot = h_->face->glyph;
     const FT_Bitmap& b = slot->bitmap;
     FontGlyph g{pixels(slot->advance.x),   slot->bitmap_left,        slot->bitmap_top,

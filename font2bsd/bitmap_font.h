@@ -2,11 +2,12 @@
 // A font as FreeType reads it (BDF, PCF, .pcf.gz, outline fonts), at one pixel size,
 // glyphs as monochrome bitmaps. Owns the FreeType library and face.
 
+#include "problem.h"
+
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
-#include <variant>
 #include <vector>
 
 namespace smssim {
@@ -27,7 +28,7 @@ struct FontGlyph {
 class BitmapFont {
   public:
     // A reason naming the file when FreeType cannot read it.
-    static std::variant<BitmapFont, std::string> open(const std::string& path);
+    static Result<BitmapFont> open(const std::string& path);
 
     BitmapFont(BitmapFont&&) noexcept;
     BitmapFont& operator=(BitmapFont&&) noexcept;
@@ -51,7 +52,7 @@ class BitmapFont {
 
     // nullopt when the font has no glyph for the Unicode character; a glyph FreeType
     // cannot render is a reason.
-    std::variant<std::optional<FontGlyph>, std::string> glyph(char32_t c) const;
+    Result<std::optional<FontGlyph>> glyph(char32_t c) const;
 
   private:
     struct Handles;

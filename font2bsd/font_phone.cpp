@@ -1,7 +1,6 @@
 #include "font_phone.h"
 
 #include "cp1252.h"
-#include "error_reason.h"
 #include "state.h"
 
 #include <algorithm>
@@ -59,22 +58,21 @@ std::string misfitsText(const std::vector<std::string>& misfits) {
     return text;
 }
 
-std::variant<Glyphs, std::string> collectGlyphs(const BitmapFont& font, bool crop) {
+Result<Glyphs> collectGlyphs(const BitmapFont& font, bool crop) {
     Glyphs out;
     for (int code = 0; code < 256; ++code) {
         const auto c = static_cast<std::uint8_t>(code);
         if (!isPrintableCp1252(c))
             continue;
-        auto loaded = font.glyph(cp1252ToUnicode(c));
-        if (auto* reason = std::get_if<std::string>(&loaded))
-            return "das Zeichen " + characterText(c) + " " + *reason;
-        const auto& glyph = std::get<std::optional<FontGlyph>>(loaded);
-        if (!glyph) {
+        const auto glyph = font.glyph(cp1252ToUnicode(c));
+        if (!glyph)
+            return fail("das Zeichen " + characterText(c) + " " + glyph.error().reason);
+        if (!*glyph) {
             out.missing += (out.missing.empty() ? "" : " ") + characterText(c);
             continue;
         }
         PlacedGlyph placed =
-            placeGlyph(*glyph, font.ascent(), font.ascent() + font.descent(), crop);
+            placeGlyph(**glyph, font.ascent(), font.ascent() + font.descent(), crop);
         if (!placed.fits && !crop)
             out.misfits.push_back(misfitText(c, placed));
         out.rows[c] = std::move(placed.rows);
@@ -83,8 +81,7 @@ std::variant<Glyphs, std::string> collectGlyphs(const BitmapFont& font, bool cro
 }
 
 // The header from the options and the font; a reason when an option cannot be met.
-std::variant<PhoneHeader, std::string> headerFor(const FontPhoneOptions& o,
-                                                 const BitmapFont& font) {
+Result<PhoneHeader> headerFor(const FontPhoneOptions& o, const BitmapFont& font) {
     PhoneHeader h;
     if (o.name) {
         h.name = *o.name;
@@ -101,9 +98,11 @@ std::variant<PhoneHeader, std::string> headerFor(const FontPhoneOptions& o,
     h.pitch = o.pitch.value_or(font.lineHeight());
     h.pictureHeight = o.pictureHeight.value_or(o.displayHeight / h.pitch * h.pitch);
     if (h.pictureHeight <= 0)
-        return "Eine Zeile der Schrift ist " + std::to_string(h.pitch) +
-               " Pixel hoch, höher als das Display mit " + std::to_string(o.displayHeight) +
-               ": --picture-height oder ein höheres --display angeben";
+        return fail("Eine Zeile der Schrift ist " + std::to_string(h.pitch) +
+                        " Pixel hoch, höher als das Display mit " +
+                        std::to_string(o.displayHeight) +
+                        ": --picture-height oder ein höheres --display angeben",
+                    ExitStatus::Usage);
     h.extension = o.extension;
     h.colour = o.colour;
     h.paragraphs = o.paragraphs;
@@ -118,13 +117,15 @@ std::string sizesText(const std::vector<int>& sizes) {
     return text;
 }
 
-std::optional<std::string> selectSize(BitmapFont& font, const FontPhoneOptions& o) {
+Result<> selectSize(BitmapFont& font, const FontPhoneOptions& o) {
     if (o.pixelSize && !font.selectPixelSize(*o.pixelSize))
-        return "--pixel-size " + std::to_string(*o.pixelSize) + ": die Schrift „" + o.font +
-               "“ hat die Pixelgrößen " + sizesText(font.bitmapSizes());
+        return fail("--pixel-size " + std::to_string(*o.pixelSize) + ": die Schrift „" + o.font +
+                        "“ hat die Pixelgrößen " + sizesText(font.bitmapSizes()),
+                    ExitStatus::Usage);
     if (!o.pixelSize && font.bitmapSizes().empty())
-        return "die Schrift „" + o.font + "“ ist eine Outline-Schrift: --pixel-size angeben";
-    return std::nullopt;
+        return fail("die Schrift „" + o.font + "“ ist eine Outline-Schrift: --pixel-size angeben",
+                    ExitStatus::Usage);
+    return {};
 }
 
 } // namespace
@@ -168,46 +169,32 @@ PlacedGlyph placeGlyph(const FontGlyph& g, int ascent, int lineRows, bool crop) 
     return p;
 }
 
-FontPhoneResult makePhoneFromFont(const FontPhoneOptions& o, FileSystemCalls& calls) {
-    const auto fail = [](FontExit exit, std::string reason) {
-        return FontPhoneResult{exit, std::move(reason), {}};
-    };
-    auto opened = BitmapFont::open(o.font);
-    if (auto* reason = std::get_if<std::string>(&opened))
-        return fail(FontExit::Unusable, *reason);
-    auto& font = std::get<BitmapFont>(opened);
-    if (auto reason = selectSize(font, o))
-        return fail(FontExit::Usage, *reason);
-    const auto header = headerFor(o, font);
-    if (auto* reason = std::get_if<std::string>(&header))
-        return fail(FontExit::Usage, *reason);
-    auto collected = collectGlyphs(font, o.crop);
-    if (auto* reason = std::get_if<std::string>(&collected))
-        return fail(FontExit::Unusable, "Die Schrift „" + o.font + "“: " + *reason);
-    const Glyphs& glyphs = std::get<Glyphs>(collected);
-    if (glyphs.rows.empty())
-        return fail(FontExit::Unusable,
-                    "Die Schrift „" + o.font + "“ hat kein Windows-1252-Zeichen" +
-                        (font.hasUnicodeMap() ? ""
-                                              : ", das sie benennen kann: ihr fehlt eine "
-                                                "Unicode-Zeichentabelle"));
-    if (!glyphs.misfits.empty())
-        return fail(FontExit::Unusable,
-                    "In der Schrift „" + o.font + "“ sind " + misfitsText(glyphs.misfits) +
-                        ". Ein Zeichen hat " + std::to_string(kGlyphSize) +
-                        " Zeilen ab der Oberkante der Zeile und " + std::to_string(kMaxColumns) +
-                        " Spalten rechts vom Stift; --crop schneidet zu");
-    FontPhoneResult result;
-    if (!glyphs.missing.empty())
-        result.leftOut = "nicht in der Schrift, weggelassen: " + glyphs.missing;
-    const auto failure =
-        writeWholeFile(o.out, phoneDefinition(std::get<PhoneHeader>(header), glyphs.rows), calls);
-    if (failure) {
-        result.exit = FontExit::Unusable;
-        result.reason = "Die Datei „" + o.out + "“ kann nicht geschrieben werden.\n" +
-                        germanErrorReason(failure->error, FileAccess::Schreiben) + ".";
-    }
-    return result;
+Result<FontPhone> makePhoneFromFont(const FontPhoneOptions& o) {
+    auto font = BitmapFont::open(o.font);
+    if (!font)
+        return std::unexpected(font.error());
+    if (const auto selected = selectSize(*font, o); !selected)
+        return std::unexpected(selected.error());
+    const auto header = headerFor(o, *font);
+    if (!header)
+        return std::unexpected(header.error());
+    const auto glyphs = collectGlyphs(*font, o.crop);
+    if (!glyphs)
+        return fail("Die Schrift „" + o.font + "“: " + glyphs.error().reason);
+    if (glyphs->rows.empty())
+        return fail("Die Schrift „" + o.font + "“ hat kein Windows-1252-Zeichen" +
+                    (font->hasUnicodeMap() ? ""
+                                           : ", das sie benennen kann: ihr fehlt eine "
+                                             "Unicode-Zeichentabelle"));
+    if (!glyphs->misfits.empty())
+        return fail("In der Schrift „" + o.font + "“ sind " + misfitsText(glyphs->misfits) +
+                    ". Ein Zeichen hat " + std::to_string(kGlyphSize) +
+                    " Zeilen ab der Oberkante der Zeile und " + std::to_string(kMaxColumns) +
+                    " Spalten rechts vom Stift; --crop schneidet zu");
+    FontPhone phone{phoneDefinition(*header, glyphs->rows), {}};
+    if (!glyphs->missing.empty())
+        phone.leftOut = "nicht in der Schrift, weggelassen: " + glyphs->missing;
+    return phone;
 }
 
 } // namespace smssim

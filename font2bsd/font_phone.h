@@ -4,8 +4,8 @@
 // width, which the format's empty column after every glyph is part of.
 
 #include "bitmap_font.h"
-#include "file_batch.h"
 #include "phone_writer.h"
+#include "problem.h"
 
 #include <cstdint>
 #include <optional>
@@ -46,17 +46,13 @@ struct PlacedGlyph {
 // kGlyphSize rows and kGlyphSize - 1 columns is cut off.
 PlacedGlyph placeGlyph(const FontGlyph& glyph, int ascent, int lineRows, bool crop);
 
-enum class FontExit { Ok = 0, Unusable = 1, Usage = 2 };
-
-struct FontPhoneResult {
-    FontExit exit = FontExit::Ok;
-    std::string reason;  // German, when exit is not Ok
-    std::string leftOut; // German: the characters the font lacks, when there are any
+struct FontPhone {
+    std::string definition; // the bytes of the phone definition file
+    std::string leftOut;    // German: the characters the font lacks, when there are any
 };
 
-// Reads the font and writes the phone definition to options.out through the safe writer:
-// an existing file there stays as it was until the new one is complete.
-FontPhoneResult makePhoneFromFont(const FontPhoneOptions& options,
-                                  FileSystemCalls& calls = realFileSystemCalls());
+// Reads the font and makes the phone definition for options.out. An option the font
+// cannot meet fails with ExitStatus::Usage, a font that cannot be used with Unusable.
+Result<FontPhone> makePhoneFromFont(const FontPhoneOptions& options);
 
 } // namespace smssim

@@ -342,15 +342,15 @@ bool Form1::loadPhone(const std::string& path) {
 }
 
 bool Form1::applyPhone(const std::string& path, const QString& hint) {
-    const PhoneLoadResult result = ZeichensatzLaden(state_, path);
-    if (const auto* error = std::get_if<PhoneError>(&result)) {
-        QString text = QString::fromStdString(error->text());
+    const Result<PhoneLists> result = ZeichensatzLaden(state_, path);
+    if (!result) {
+        QString text = QString::fromStdString(result.error().reason);
         if (!hint.isEmpty())
             text += QStringLiteral("\n\n") + hint;
         boxes_.warn(this, text);
         return false;
     }
-    const auto& lists = std::get<PhoneLists>(result);
+    const PhoneLists& lists = *result;
     glyphKinds_ = glyphKinds(lists);
     text3_->setPlainText(fromCp1252(lists.verfuegbar));
     text4_->setText(fromCp1252(lists.sonder));

@@ -48,11 +48,11 @@ void Form1::BilderExportieren_Click() {
             return !progress->wasCanceled();
         };
     }
-    const ExportResult result = exportPictures(frames, choice->settings, choice->path, tell);
+    const Result<bool> written = exportPictures(frames, choice->settings, choice->path, tell);
     progress.reset();
-    if (result.error)
-        boxes_.warn(this, QString::fromStdString(result.error->text()));
-    else if (!result.cancelled)
+    if (!written)
+        boxes_.warn(this, QString::fromStdString(written.error().reason));
+    else if (*written)
         statusBar()->showMessage(
             (frames.count() == 1 ? QStringLiteral("1 Bild")
                                  : QStringLiteral("%1 Bilder").arg(frames.count())) +

@@ -46,12 +46,12 @@ void Form1::Öffnen_Click() {
         form3.exec();
     }
     if (!state_.Dateiname.empty()) {
-        const MessageReadResult read = NachrichtLesen(state_.Dateiname);
-        if (const auto* text = std::get_if<std::string>(&read)) {
-            setMessageText(*text);
+        const Result<std::string> read = NachrichtLesen(state_.Dateiname);
+        if (read) {
+            setMessageText(*read);
             keptText_ = messageText();
         } else {
-            boxes_.warn(this, QString::fromStdString(std::get<MessageFileError>(read).text()));
+            boxes_.warn(this, QString::fromStdString(read.error().reason));
             // The file is not taken: undo any preview, as a cancel does.
             setMessageText(before);
         }

@@ -82,8 +82,9 @@ TEST_P(EveryPicture, IsTheLcdImageOfThatPicture) {
     PictureFrames frames(miniPhone(), kText);
     ASSERT_EQ(frames.count(), 5);
     const std::string out = dir / (kind == ExportKind::PngFiles ? "neu/bilder" : "aus");
-    const ExportResult result = exportPictures(frames, {kind, scale, 1234, 2}, out);
-    ASSERT_TRUE(result.ok()) << (result.error ? result.error->text() : "cancelled");
+    const auto written = exportPictures(frames, {kind, scale, 1234, 2}, out);
+    ASSERT_TRUE(written) << written.error().reason;
+    ASSERT_TRUE(*written) << "cancelled";
     const QSize picture = lcdOf(miniPhone(), 1).size();
     if (kind == ExportKind::PngFiles) {
         EXPECT_EQ(dir.contents().size(), 7u) << "two folders made, five files";
@@ -145,17 +146,19 @@ TEST(ExportFailure, NamesTheFileAndLeavesEverythingAsItWas) {
         const auto before = dir.contents();
         PictureFrames frames(miniPhone(), kText);
         FailingCalls calls(step, error, nth);
-        const ExportResult result = exportPictures(frames, {kind, 2}, out, {}, calls);
-        ASSERT_TRUE(result.error);
-        EXPECT_EQ(std::tuple(result.error->datei, result.error->grund, result.error->folder),
-                  std::tuple(dir / where, reason, step == Step::Mkdir));
+        const auto written = exportPictures(frames, {kind, 2}, out, {}, calls);
+        ASSERT_FALSE(written);
+        EXPECT_EQ(written.error().reason,
+                  (step == Step::Mkdir ? "Der Ordner „" : "Die Datei „") + dir / where +
+                      (step == Step::Mkdir ? "“ kann nicht angelegt" : "“ kann nicht geschrieben") +
+                      " werden.\n" + reason + ".");
         EXPECT_EQ(dir.contents(), before);
     }
     for (ExportKind kind : {ExportKind::PngFiles, ExportKind::Gif, ExportKind::Sheet}) {
         TempDir dir;
         PictureFrames frames(miniPhone(), kText);
         const auto cancelAtThree = [](std::int32_t done, std::int32_t) { return done < 3; };
-        EXPECT_TRUE(exportPictures(frames, {kind}, dir / "neu/aus", cancelAtThree).cancelled);
+        EXPECT_EQ(exportPictures(frames, {kind}, dir / "neu/aus", cancelAtThree), false);
         EXPECT_TRUE(dir.contents().empty()) << "cancelled";
     }
 }

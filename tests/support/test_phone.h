@@ -33,8 +33,8 @@ inline std::string testPhone(const TestPhone& phone = {}) {
 inline Module1 loadTestPhone(const TestPhone& phone = {}) {
     Module1 s;
     const auto result = ZeichensatzLadenAusDaten(s, testPhone(phone), "test.bsd");
-    if (const auto* error = std::get_if<PhoneError>(&result))
-        ADD_FAILURE() << error->text();
+    if (!result)
+        ADD_FAILURE() << result.error().reason;
     return s;
 }
 
