@@ -2,10 +2,10 @@
 // smssim-font2bsd's arguments: the font, --out and the phone's header values.
 
 #include "font_phone.h"
+#include "problem.h"
 
 #include <ostream>
 #include <string>
-#include <variant>
 #include <vector>
 
 namespace smssim {
@@ -15,10 +15,8 @@ struct Font2bsdArguments {
     FontPhoneOptions options;
 };
 
-// The arguments without the program name, options also as --option=value; a string is
-// the usage error.
-std::variant<Font2bsdArguments, std::string>
-parseFont2bsdArguments(const std::vector<std::string>& args);
+// The arguments without the program name, options also as --option=value.
+Result<Font2bsdArguments> parseFont2bsdArguments(const std::vector<std::string>& args);
 
 std::string font2bsdUsage();
 
