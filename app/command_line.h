@@ -34,6 +34,23 @@ std::string toBytes(const QString& text);
 Result<bool> parseArguments(QCommandLineParser& parser, const OptionTable& table,
                             const std::vector<std::string>& args);
 
+// A fresh T (with a `help` member) from `args` by `table`: `read(T&, parser)` reads the rest
+// when the usage was not asked for.
+template <class T, class Read>
+Result<T> parseInto(const OptionTable& table, const std::vector<std::string>& args, Read read) {
+    QCommandLineParser parser;
+    const auto help = parseArguments(parser, table, args);
+    if (!help.has_value())
+        return std::unexpected(help.error());
+    T result;
+    result.help = *help;
+    if (result.help)
+        return result;
+    if (auto done = read(result, parser); !done.has_value())
+        return std::unexpected(done.error());
+    return result;
+}
+
 // The last value given for the option --name, if it was given.
 std::optional<std::string> optionValue(const QCommandLineParser& parser, const char* name);
 

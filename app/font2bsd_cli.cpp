@@ -99,6 +99,24 @@ Result<> setValues(FontPhoneOptions& o, const QCommandLineParser& parser) {
     return {};
 }
 
+Result<> readArguments(Font2bsdArguments& result, const QCommandLineParser& parser) {
+    const QStringList fonts = parser.positionalArguments();
+    if (fonts.size() != 1)
+        return usageProblem(fonts.isEmpty()
+                                ? "die Schrift fehlt"
+                                : "nur eine Schrift, nicht „" + toBytes(fonts.join(' ')) + "“");
+    const auto out = optionValue(parser, "out");
+    if (!out)
+        return usageProblem("--out DATEI.bsd fehlt");
+    FontPhoneOptions& o = result.options;
+    o.font = toBytes(fonts.first());
+    o.out = *out;
+    o.paragraphs = parser.isSet(QStringLiteral("paragraphs"));
+    o.wordWrap = !parser.isSet(QStringLiteral("no-word-wrap"));
+    o.crop = parser.isSet(QStringLiteral("crop"));
+    return setValues(o, parser);
+}
+
 } // namespace
 
 std::string font2bsdUsage() {
@@ -115,31 +133,7 @@ std::string font2bsdUsage() {
 }
 
 Result<Font2bsdArguments> parseFont2bsdArguments(const std::vector<std::string>& args) {
-    QCommandLineParser parser;
-    const auto help = parseArguments(parser, kOptions, args);
-    if (!help.has_value())
-        return std::unexpected(help.error());
-    Font2bsdArguments result;
-    result.help = *help;
-    if (result.help)
-        return result;
-    const QStringList fonts = parser.positionalArguments();
-    if (fonts.size() != 1)
-        return usageProblem(fonts.isEmpty()
-                                ? "die Schrift fehlt"
-                                : "nur eine Schrift, nicht „" + toBytes(fonts.join(' ')) + "“");
-    const auto out = optionValue(parser, "out");
-    if (!out)
-        return usageProblem("--out DATEI.bsd fehlt");
-    FontPhoneOptions& o = result.options;
-    o.font = toBytes(fonts.first());
-    o.out = *out;
-    o.paragraphs = parser.isSet(QStringLiteral("paragraphs"));
-    o.wordWrap = !parser.isSet(QStringLiteral("no-word-wrap"));
-    o.crop = parser.isSet(QStringLiteral("crop"));
-    if (auto e = setValues(o, parser); !e)
-        return std::unexpected(e.error());
-    return result;
+    return parseInto<Font2bsdArguments>(kOptions, args, readArguments);
 }
 
 int runFont2bsd(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,

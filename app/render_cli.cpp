@@ -346,15 +346,9 @@ std::string renderUsage() {
         "3 mehr SMS als --max-parts\n");
 }
 
-Result<RenderOptions> parseRenderArguments(const Args& args) {
-    QCommandLineParser parser;
-    const auto help = parseArguments(parser, kOptions, args);
-    if (!help.has_value())
-        return std::unexpected(help.error());
-    RenderOptions o;
-    o.help = *help;
-    if (o.help)
-        return o;
+namespace {
+
+Result<> readOptions(RenderOptions& o, const QCommandLineParser& parser) {
     if (const QStringList extra = parser.positionalArguments(); !extra.isEmpty())
         return usageProblem("unbekanntes Argument „" + toBytes(extra.first()) + "“");
     o.paragraphs = parser.isSet(QStringLiteral("paragraphs"));
@@ -365,16 +359,14 @@ Result<RenderOptions> parseRenderArguments(const Args& args) {
                                      {"max-length", &o.maxLength, 0, kNoMaximum},
                                      {"max-parts", &maxParts, 0, kNoMaximum}});
         !e)
-        return std::unexpected(e.error());
+        return e;
     if (parser.isSet(QStringLiteral("max-parts")))
         o.maxParts = maxParts;
     for (const auto& set : {setFormat, setExportOptions, setMessage})
         if (auto e = set(o, parser); !e)
-            return std::unexpected(e.error());
-    return o;
+            return e;
+    return {};
 }
-
-namespace {
 
 // Everything after the arguments; the problem that stopped it.
 Result<> render(const RenderOptions& o, const std::string& dataDir, std::ostream& out) {
@@ -413,6 +405,10 @@ Result<> render(const RenderOptions& o, const std::string& dataDir, std::ostream
 }
 
 } // namespace
+
+Result<RenderOptions> parseRenderArguments(const Args& args) {
+    return parseInto<RenderOptions>(kOptions, args, readOptions);
+}
 
 int runRender(const RenderOptions& o, const std::string& dataDir, std::ostream& out,
               std::ostream& err) {
