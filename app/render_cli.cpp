@@ -38,8 +38,8 @@ constexpr const char* kProgram = "smssim-render";
 
 const OptionTable kOptions{
     {"phone", "DATEI",
-     "Zeichensatzdatei (Vorgabe: Nokia 5110.bsd, im Arbeitsordner,\nsonst im Datenordner des "
-     "Programms)"},
+     "Zeichensatzdatei (Vorgabe: Nokia 5110.bsd, im Arbeitsordner,\n"
+     "sonst im Datenordner des Programms)"},
     {"paragraphs", nullptr, "Absätze, wenn das Telefon sie erlaubt (Vorgabe: aus)"},
     {"picture", "N", "das gezeigte Bild, ab 1 (Vorgabe: 1)"},
     {"max-length", "N",
@@ -53,8 +53,8 @@ const OptionTable kOptions{
     {"max-parts", "N",
      "Status 3, wenn die Nachricht mehr als N SMS braucht\n(Vorgabe: keine Grenze)"},
     {"all-pictures", nullptr,
-     "jedes Bild als bild-001.png, bild-002.png, ... in den Ordner\nvon --out, der angelegt "
-     "wird, wenn er fehlt (Vorgabe: aus)"},
+     "jedes Bild als bild-001.png, bild-002.png, ... in den Ordner\n"
+     "von --out, der angelegt wird, wenn er fehlt (Vorgabe: aus)"},
     {"scale", "N",
      "png, gif und sheet vergrößert, 1 bis " + std::to_string(kMaxExportScale) + " (Vorgabe: 1)"},
     {"delay", "MS",
