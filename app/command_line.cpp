@@ -1,7 +1,11 @@
 #include "command_line.h"
 
+#include "numbers.h"
+
+#include <QList>
 #include <QStringList>
 #include <algorithm>
+#include <cmath>
 
 namespace smssim {
 
@@ -13,14 +17,21 @@ std::string toBytes(const QString& text) {
     return text.toLatin1().toStdString();
 }
 
-QCommandLineOption valueOption(const char* name, const char* valueName) {
-    return {QString::fromLatin1(name), QString(), QString::fromLatin1(valueName)};
-}
-
 namespace {
+
+const Option kHelp{"help", nullptr, "diese Hilfe"};
 
 QString dashed(const QString& name) {
     return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+QCommandLineOption qtOption(const Option& option) {
+    QStringList names{QString::fromLatin1(option.name)};
+    if (&option == &kHelp)
+        names.prepend(QStringLiteral("h"));
+    return option.valueName
+               ? QCommandLineOption(names, QString(), QString::fromLatin1(option.valueName))
+               : QCommandLineOption(names);
 }
 
 // Qt words its own complaints in English only: a value missing after the last
@@ -41,32 +52,81 @@ std::optional<std::string> valueProblem(const QList<QCommandLineOption>& options
     return std::nullopt;
 }
 
+// "--name VALUE", or "-h, --help".
+std::string label(const Option& option) {
+    std::string text = std::string(&option == &kHelp ? "-h, --" : "--") + option.name;
+    if (option.valueName)
+        text += std::string(" ") + option.valueName;
+    return text;
+}
+
 } // namespace
 
-std::optional<std::string> parseArguments(QCommandLineParser& parser,
-                                          const QList<QCommandLineOption>& options,
-                                          const std::vector<std::string>& args) {
+Result<bool> parseArguments(QCommandLineParser& parser, const OptionTable& table,
+                            const std::vector<std::string>& args) {
+    QList<QCommandLineOption> options;
+    for (const Option& option : table)
+        options << qtOption(option);
+    options << qtOption(kHelp);
     parser.addOptions(options);
     QStringList arguments{QStringLiteral("smssim")}; // the program name, which Qt skips
     for (const std::string& a : args)
         arguments << fromBytes(a);
     if (parser.parse(arguments))
-        return std::nullopt;
+        return parser.isSet(QString::fromLatin1(kHelp.name));
     if (const QStringList unknown = parser.unknownOptionNames(); !unknown.isEmpty())
-        return "unbekannte Option „" + toBytes(dashed(unknown.first())) + "“";
+        return usageProblem("unbekannte Option „" + toBytes(dashed(unknown.first())) + "“");
     if (auto problem = valueProblem(options, arguments))
-        return problem;
-    return toBytes(parser.errorText());
+        return usageProblem(std::move(*problem));
+    return usageProblem(toBytes(parser.errorText()));
 }
 
-void printProblem(std::ostream& err, const char* program, const std::string& reason) {
-    std::string line = reason;
+std::optional<std::string> optionValue(const QCommandLineParser& parser, const char* name) {
+    const QString key = QString::fromLatin1(name);
+    if (!parser.isSet(key))
+        return std::nullopt;
+    return toBytes(parser.value(key));
+}
+
+std::string usageText(std::string_view head, const OptionTable& table, std::string_view tail) {
+    std::size_t width = label(kHelp).size();
+    for (const Option& option : table)
+        width = std::max(width, label(option).size());
+    const std::string indent(width + 4, ' ');
+    std::string text(head);
+    const auto add = [&](const Option& option) {
+        std::string line = "  " + label(option);
+        line.resize(indent.size(), ' ');
+        for (const char c : option.help)
+            line += c == '\n' ? "\n" + indent : std::string(1, c);
+        text += line + '\n';
+    };
+    for (const Option& option : table)
+        add(option);
+    add(kHelp);
+    return text += tail;
+}
+
+Result<int> wholeNumber(const std::string& option, const std::string& text, int minimum,
+                        std::optional<int> maximum) {
+    const auto value = parseNumber(text);
+    const auto whole = value && *value == std::floor(*value) ? toLong(*value) : std::nullopt;
+    if (whole && *whole >= minimum && (!maximum || *whole <= *maximum))
+        return static_cast<int>(*whole);
+    return usageProblem(option + " braucht eine ganze Zahl " +
+                        (maximum
+                             ? "von " + std::to_string(minimum) + " bis " + std::to_string(*maximum)
+                             : "ab " + std::to_string(minimum)) +
+                        ", nicht „" + text + "“");
+}
+
+int report(std::ostream& err, const char* program, const Problem& problem) {
+    std::string line = problem.reason;
     std::replace(line.begin(), line.end(), '\n', ' ');
+    if (problem.status == ExitStatus::Usage)
+        line += " (siehe --help)";
     err << program << ": " << line << '\n';
-}
-
-void printUsageError(std::ostream& err, const char* program, const std::string& reason) {
-    printProblem(err, program, reason + " (siehe --help)");
+    return exitCode(problem.status);
 }
 
 } // namespace smssim

@@ -1,36 +1,75 @@
 #pragma once
-// What the two command-line programs share: reading their arguments through Qt and
-// printing a reason.
+// What the two command-line programs share: their options as a table, from which both the
+// parser and the usage are made, whole numbers, and the one line a problem is told in.
+
+#include "problem.h"
 
 #include <QCommandLineParser>
-#include <QList>
 #include <QString>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace smssim {
+
+// One option: --name, or --name VALUE (also --name=VALUE) when it has a value name, and
+// its text in the usage.
+struct Option {
+    const char* name;
+    const char* valueName; // nullptr for a switch
+    std::string help;      // a '\n' continues it on the next line, under the first
+};
+
+using OptionTable = std::vector<Option>;
 
 // Arguments travel through Qt as Latin-1, one character per byte, so that a file name or
 // text that is no valid UTF-8 comes back unchanged; option names are ASCII either way.
 QString fromBytes(const std::string& bytes);
 std::string toBytes(const QString& text);
 
-// An option that takes a value, as --name VALUE or --name=VALUE.
-QCommandLineOption valueOption(const char* name, const char* valueName);
+// Parses `args` (without the program name) by `table` and -h/--help, which every program
+// has; the German refusal when they do not fit. True when the usage was asked for.
+Result<bool> parseArguments(QCommandLineParser& parser, const OptionTable& table,
+                            const std::vector<std::string>& args);
 
-// Adds `options` to `parser` and parses `args` (without the program name); the German
-// error text when they do not fit.
-std::optional<std::string> parseArguments(QCommandLineParser& parser,
-                                          const QList<QCommandLineOption>& options,
-                                          const std::vector<std::string>& args);
+// A fresh T (with a `help` member) from `args` by `table`: `read(T&, parser)` reads the rest
+// when the usage was not asked for.
+template <class T, class Read>
+Result<T> parseInto(const OptionTable& table, const std::vector<std::string>& args, Read read) {
+    QCommandLineParser parser;
+    const auto help = parseArguments(parser, table, args);
+    if (!help.has_value())
+        return std::unexpected(help.error());
+    T result;
+    result.help = *help;
+    if (result.help)
+        return result;
+    if (auto done = read(result, parser); !done.has_value())
+        return std::unexpected(done.error());
+    return result;
+}
 
-// "program: reason" as one line: the reasons the window shows break lines, a line on
-// standard error does not.
-void printProblem(std::ostream& err, const char* program, const std::string& reason);
+// The last value given for the option --name, if it was given.
+std::optional<std::string> optionValue(const QCommandLineParser& parser, const char* name);
 
-// A wrong argument: the reason and where the usage is, on one line.
-void printUsageError(std::ostream& err, const char* program, const std::string& reason);
+// `head` (the synopsis and what the program does), the options of `table` and -h/--help
+// each with its help beside it, then `tail`.
+std::string usageText(std::string_view head, const OptionTable& table, std::string_view tail);
+
+// A whole number of at least `minimum`, and at most `maximum` when given, which the refusal
+// then names; "2", "2.0" and "2e0" alike.
+Result<int> wholeNumber(const std::string& option, const std::string& text, int minimum,
+                        std::optional<int> maximum = std::nullopt);
+
+// A wrong argument.
+inline std::unexpected<Problem> usageProblem(std::string reason) {
+    return fail(std::move(reason), ExitStatus::Usage);
+}
+
+// "program: reason" as one line on `err` (the reasons the windows show break lines, a line
+// on standard error does not), with where the usage is for a wrong argument; the exit code.
+int report(std::ostream& err, const char* program, const Problem& problem);
 
 } // namespace smssim

@@ -3,10 +3,10 @@
 
 #include "file_batch.h"
 #include "font_phone.h"
+#include "problem.h"
 
 #include <ostream>
 #include <string>
-#include <variant>
 #include <vector>
 
 namespace smssim {
@@ -16,10 +16,8 @@ struct Font2bsdArguments {
     FontPhoneOptions options;
 };
 
-// The arguments without the program name, options also as --option=value; a string is
-// the usage error.
-std::variant<Font2bsdArguments, std::string>
-parseFont2bsdArguments(const std::vector<std::string>& args);
+// The arguments without the program name, options also as --option=value.
+Result<Font2bsdArguments> parseFont2bsdArguments(const std::vector<std::string>& args);
 
 std::string font2bsdUsage();
 

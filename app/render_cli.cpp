@@ -24,7 +24,9 @@
 #include <cmath>
 #include <fstream>
 #include <iostream>
+#include <limits>
 #include <sstream>
+#include <tuple>
 
 namespace smssim {
 
@@ -34,47 +36,73 @@ using Args = std::vector<std::string>;
 
 constexpr const char* kProgram = "smssim-render";
 
-std::optional<std::string> setFormat(RenderOptions& o, const std::string& name) {
-    if (name == "dots")
-        o.format = RenderFormat::Dots;
-    else if (name == "ascii")
-        o.format = RenderFormat::Ascii;
-    else if (name == "png")
-        o.format = RenderFormat::Png;
-    else if (name == "json")
-        o.format = RenderFormat::Json;
-    else if (name == "gif")
-        o.format = RenderFormat::Gif;
-    else if (name == "sheet")
-        o.format = RenderFormat::Sheet;
-    else
-        return "unbekanntes Format „" + name + "“ (dots, ascii, png, json, gif oder sheet)";
-    return std::nullopt;
+const OptionTable kOptions{
+    {"phone", "DATEI",
+     "Zeichensatzdatei (Vorgabe: Nokia 5110.bsd, im Arbeitsordner,\n"
+     "sonst im Datenordner des Programms)"},
+    {"paragraphs", nullptr, "Absätze, wenn das Telefon sie erlaubt (Vorgabe: aus)"},
+    {"picture", "N", "das gezeigte Bild, ab 1 (Vorgabe: 1)"},
+    {"max-length", "N",
+     "Höchstlänge für die verbleibenden Buchstaben (Vorgabe: " + std::to_string(kDefaultMaxLength) +
+         ")"},
+    {"text", "TEXT", "die Nachricht als UTF-8; ein Zeilenende ist ein Absatz"},
+    {"text-file", "DATEI", "die Nachricht aus einer UTF-8-Textdatei"},
+    {"message", "DATEI", "die Nachricht aus einer Nachrichtendatei des Programms"},
+    {"format", "FORMAT", "dots, ascii, png, json, gif oder sheet (Vorgabe: dots)"},
+    {"out", "DATEI", "Ausgabe in diese Datei (Vorgabe: die Standardausgabe)"},
+    {"max-parts", "N",
+     "Status 3, wenn die Nachricht mehr als N SMS braucht\n(Vorgabe: keine Grenze)"},
+    {"all-pictures", nullptr,
+     "jedes Bild als bild-001.png, bild-002.png, ... in den Ordner\n"
+     "von --out, der angelegt wird, wenn er fehlt (Vorgabe: aus)"},
+    {"scale", "N",
+     "png, gif und sheet vergrößert, 1 bis " + std::to_string(kMaxExportScale) + " (Vorgabe: 1)"},
+    {"delay", "MS",
+     "so lange steht jedes Bild im GIF, 10 bis " + std::to_string(kMaxGifDelayMs) +
+         " (Vorgabe: " + std::to_string(kDefaultGifDelayMs) + ")"},
+    {"columns", "N",
+     "Bilder je Reihe im sheet (Vorgabe: " + std::to_string(kDefaultSheetColumns) + ")"}};
+
+Result<> setFormat(RenderOptions& o, const QCommandLineParser& parser) {
+    const auto name = optionValue(parser, "format");
+    if (!name)
+        return {};
+    const std::pair<const char*, RenderFormat> formats[] = {
+        {"dots", RenderFormat::Dots}, {"ascii", RenderFormat::Ascii},
+        {"png", RenderFormat::Png},   {"json", RenderFormat::Json},
+        {"gif", RenderFormat::Gif},   {"sheet", RenderFormat::Sheet}};
+    for (const auto& [known, format] : formats)
+        if (*name == known) {
+            o.format = format;
+            return {};
+        }
+    return usageProblem("unbekanntes Format „" + *name +
+                        "“ (dots, ascii, png, json, gif oder sheet)");
 }
 
-std::optional<std::string> setNumber(double& into, const std::string& option,
-                                     const std::string& text, double minimum) {
-    const auto value = parseNumber(text);
-    if (!value || *value != std::floor(*value) || *value < minimum || !toLong(*value))
-        return option + " braucht eine ganze Zahl ab " + numberToText(minimum) + ", nicht „" +
-               text + "“";
-    into = *value;
-    return std::nullopt;
+// The whole numbers given, each of at least its minimum; one above its maximum is refused
+// naming both ends.
+Result<> setNumbers(const QCommandLineParser& parser,
+                    std::initializer_list<std::tuple<const char*, int*, int, int>> numbers) {
+    for (const auto& [name, into, minimum, maximum] : numbers) {
+        const auto text = optionValue(parser, name);
+        if (!text)
+            continue;
+        const std::string option = std::string("--") + name;
+        auto value = wholeNumber(option, *text, minimum);
+        if (value.has_value() && *value > maximum)
+            value = wholeNumber(option, *text, minimum, maximum);
+        if (!value.has_value())
+            return std::unexpected(value.error());
+        *into = *value;
+    }
+    return {};
 }
 
-std::optional<std::string> setBoundedNumber(double& into, const std::string& option,
-                                            const std::string& text, double minimum,
-                                            double maximum) {
-    if (auto error = setNumber(into, option, text, minimum))
-        return error;
-    if (into > maximum)
-        return option + " braucht eine ganze Zahl von " + numberToText(minimum) + " bis " +
-               numberToText(maximum) + ", nicht „" + text + "“";
-    return std::nullopt;
-}
+constexpr int kNoMaximum = std::numeric_limits<int>::max();
 
 // Which of the three message options was given, with its value; exactly one may be.
-std::optional<std::string> setMessage(RenderOptions& o, const QCommandLineParser& parser) {
+Result<> setMessage(RenderOptions& o, const QCommandLineParser& parser) {
     const std::pair<const char*, MessageSource> sources[] = {
         {"text", MessageSource::Text},
         {"text-file", MessageSource::TextFile},
@@ -89,36 +117,29 @@ std::optional<std::string> setMessage(RenderOptions& o, const QCommandLineParser
         }
     }
     if (given == 0)
-        return "die Nachricht fehlt: --text, --text-file oder --message";
+        return usageProblem("die Nachricht fehlt: --text, --text-file oder --message");
     if (given > 1)
-        return "nur eines von --text, --text-file und --message";
-    return std::nullopt;
+        return usageProblem("nur eines von --text, --text-file und --message");
+    return {};
 }
 
-std::optional<std::string> setExportOptions(RenderOptions& o, const QCommandLineParser& parser) {
-    const auto value = [&parser](const char* name) {
-        return toBytes(parser.value(QString::fromLatin1(name)));
-    };
+Result<> setExportOptions(RenderOptions& o, const QCommandLineParser& parser) {
     o.allPictures = parser.isSet(QStringLiteral("all-pictures"));
-    if (parser.isSet(QStringLiteral("scale")))
-        if (auto error = setBoundedNumber(o.scale, "--scale", value("scale"), 1, kMaxExportScale))
-            return error;
-    if (parser.isSet(QStringLiteral("delay")))
-        if (auto error = setBoundedNumber(o.delayMs, "--delay", value("delay"), 10, kMaxGifDelayMs))
-            return error;
-    if (parser.isSet(QStringLiteral("columns")))
-        if (auto error = setNumber(o.columns, "--columns", value("columns"), 1))
-            return error;
+    if (auto e = setNumbers(parser, {{"scale", &o.scale, 1, kMaxExportScale},
+                                     {"delay", &o.delayMs, 10, kMaxGifDelayMs},
+                                     {"columns", &o.columns, 1, kNoMaximum}});
+        !e)
+        return e;
     if (o.allPictures && o.format != RenderFormat::Png)
-        return std::string("--all-pictures braucht --format png");
+        return usageProblem("--all-pictures braucht --format png");
     // Binary data is not written to a terminal, and several pictures need somewhere to go.
     if (o.out)
-        return std::nullopt;
+        return {};
     if (o.allPictures)
-        return std::string("--all-pictures braucht --out ORDNER");
+        return usageProblem("--all-pictures braucht --out ORDNER");
     if (o.format == RenderFormat::Gif || o.format == RenderFormat::Sheet)
-        return std::string("--format gif und --format sheet brauchen --out DATEI");
-    return std::nullopt;
+        return usageProblem("--format gif und --format sheet brauchen --out DATEI");
+    return {};
 }
 
 // UTF-8 text to the message: every line end becomes the paragraph break CR LF.
@@ -146,36 +167,31 @@ bool looksLikeText(const std::string& path) {
     return std::any_of(data.begin(), data.end(), letter) && messageFromUtf8(data);
 }
 
-struct LoadedMessage {
-    std::string text; // Windows-1252
-    std::optional<std::string> problem;
-};
-
-LoadedMessage loadMessage(const RenderOptions& o) {
-    const auto problem = [](std::string reason) { return LoadedMessage{{}, std::move(reason)}; };
+// The message in Windows-1252.
+Result<std::string> loadMessage(const RenderOptions& o) {
     if (o.source == MessageSource::MessageFile) {
         auto read = NachrichtLesen(o.message);
         // A file that cannot be read or is too large is no text file either.
         if (!read)
-            return problem(read.error().reason +
-                           (looksLikeText(o.message) ? " (eine Textdatei? dann --text-file)" : ""));
-        return {std::move(*read), std::nullopt};
+            return fail(read.error().reason +
+                        (looksLikeText(o.message) ? " (eine Textdatei? dann --text-file)" : ""));
+        return std::move(*read);
     }
     std::string utf8 = o.message;
     if (o.source == MessageSource::TextFile) {
         std::ifstream in(o.message, std::ios::binary);
         if (!in)
-            return problem(unreadableFile(o.message, errno).reason);
+            return std::unexpected(unreadableFile(o.message, errno));
         std::ostringstream buffer;
         buffer << in.rdbuf();
         utf8 = std::move(buffer).str();
     }
     auto text = messageFromUtf8(utf8);
     if (!text)
-        return problem((o.source == MessageSource::TextFile ? "die Textdatei „" + o.message + "“"
-                                                            : std::string("der Text von --text")) +
-                       " ist kein UTF-8 oder enthält ein Zeichen ohne Windows-1252-Code");
-    return {std::move(*text), std::nullopt};
+        return fail((o.source == MessageSource::TextFile ? "die Textdatei „" + o.message + "“"
+                                                         : std::string("der Text von --text")) +
+                    " ist kein UTF-8 oder enthält ein Zeichen ohne Windows-1252-Code");
+    return std::move(*text);
 }
 
 void writeCounts(std::ostream& out, const RenderResult& r, const RenderOptions& o) {
@@ -197,17 +213,12 @@ void writeAscii(std::ostream& out, const Module1& s, const std::vector<Dot>& dot
 }
 
 // To --out, or to standard output without it.
-int writeOutput(std::string_view bytes, const RenderOptions& o, std::ostream& out,
-                std::ostream& err) {
+Result<> writeOutput(std::string_view bytes, const RenderOptions& o, std::ostream& out) {
     if (!o.out) {
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        return kExitOk;
+        return {};
     }
-    if (const auto written = writeWholeFile(*o.out, bytes); !written) {
-        printProblem(err, kProgram, written.error().reason);
-        return kExitUnusable;
-    }
-    return kExitOk;
+    return writeWholeFile(*o.out, bytes);
 }
 
 Result<std::string> pngOf(Module1& s, const std::string& text, int scale) {
@@ -222,20 +233,15 @@ bool exportsAllPictures(const RenderOptions& o) {
 }
 
 // Every picture into the files of --out.
-int exportAll(const Module1& s, const std::string& text, const RenderOptions& o,
-              std::ostream& err) {
+Result<> exportAll(const Module1& s, const std::string& text, const RenderOptions& o) {
     const ExportSettings settings{o.format == RenderFormat::Gif     ? ExportKind::Gif
                                   : o.format == RenderFormat::Sheet ? ExportKind::Sheet
                                                                     : ExportKind::PngFiles,
-                                  static_cast<int>(o.scale), static_cast<int>(o.delayMs),
-                                  static_cast<int>(o.columns)};
+                                  o.scale, o.delayMs, o.columns};
     PictureFrames frames(s, text);
-    const auto written = exportPictures(frames, settings, *o.out);
-    if (!written) {
-        printProblem(err, kProgram, written.error().reason);
-        return kExitUnusable;
-    }
-    return kExitOk;
+    if (const auto written = exportPictures(frames, settings, *o.out); !written)
+        return std::unexpected(written.error());
+    return {};
 }
 
 std::string dotsOf(Module1& s, const std::string& text, const RenderOptions& o) {
@@ -289,26 +295,23 @@ QJsonArray lineArray(const std::vector<DisplayLine>& lines) {
 Result<std::string> formatted(Module1& s, const PhoneLists& lists, const std::string& text,
                               const RenderOptions& o) {
     if (o.format == RenderFormat::Png)
-        return pngOf(s, text, static_cast<int>(o.scale));
+        return pngOf(s, text, o.scale);
     if (o.format == RenderFormat::Json)
         return jsonReport(s, lists, text, o.maxLength);
     return dotsOf(s, text, o);
 }
 
-int writeFormatted(Module1& s, const PhoneLists& lists, const std::string& text,
-                   const RenderOptions& o, std::ostream& out, std::ostream& err) {
+Result<> writeFormatted(Module1& s, const PhoneLists& lists, const std::string& text,
+                        const RenderOptions& o, std::ostream& out) {
     const auto bytes = formatted(s, lists, text, o);
-    if (!bytes) { // a picture too large to encode
-        printProblem(err, kProgram, bytes.error().reason);
-        return kExitUnusable;
-    }
-    return writeOutput(*bytes, o, out, err);
+    if (!bytes) // a picture too large to encode
+        return std::unexpected(bytes.error());
+    return writeOutput(*bytes, o, out);
 }
 
 } // namespace
 
-std::string jsonReport(Module1& s, const PhoneLists& lists, std::string_view text,
-                       double maxLength) {
+std::string jsonReport(Module1& s, const PhoneLists& lists, std::string_view text, int maxLength) {
     NoSurface surface;
     const RenderResult r = DisplayZeichnen(s, text, surface);
     const GlyphFindings found = glyphFindings(text, glyphKinds(lists));
@@ -324,155 +327,100 @@ std::string jsonReport(Module1& s, const PhoneLists& lists, std::string_view tex
 }
 
 std::string renderUsage() {
-    const auto n = [](double value) { return numberToText(value); };
-    return "Aufruf: smssim-render [--phone DATEI] [--paragraphs] [--picture N] [--max-length N]\n"
-           "                      (--text TEXT | --text-file DATEI | --message DATEI)\n"
-           "                      [--format dots|ascii|png|json] [--out DATEI] [--max-parts N]\n"
-           "       smssim-render ... --format png --all-pictures --out ORDNER [--scale N]\n"
-           "       smssim-render ... --format gif --out DATEI.gif [--delay MS] [--scale N]\n"
-           "       smssim-render ... --format sheet --out DATEI.png [--columns N] [--scale N]\n"
-           "Zeigt, wie eine Nachricht auf dem Display eines Telefons aussieht.\n"
-           "  --phone DATEI      Zeichensatzdatei (Vorgabe: Nokia 5110.bsd, im Arbeitsordner,\n"
-           "                     sonst im Datenordner des Programms)\n"
-           "  --paragraphs       Absätze, wenn das Telefon sie erlaubt (Vorgabe: aus)\n"
-           "  --picture N        das gezeigte Bild, ab 1 (Vorgabe: 1)\n"
-           "  --max-length N     Höchstlänge für die verbleibenden Buchstaben (Vorgabe: " +
-           n(kDefaultMaxLength) +
-           ")\n"
-           "  --text TEXT        die Nachricht als UTF-8; ein Zeilenende ist ein Absatz\n"
-           "  --text-file DATEI  die Nachricht aus einer UTF-8-Textdatei\n"
-           "  --message DATEI    die Nachricht aus einer Nachrichtendatei des Programms\n"
-           "  --format FORMAT    dots, ascii, png, json, gif oder sheet (Vorgabe: dots)\n"
-           "  --out DATEI        Ausgabe in diese Datei (Vorgabe: die Standardausgabe)\n"
-           "  --max-parts N      Status 3, wenn die Nachricht mehr als N SMS braucht\n"
-           "                     (Vorgabe: keine Grenze)\n"
-           "  --all-pictures     jedes Bild als bild-001.png, bild-002.png, ... in den Ordner\n"
-           "                     von --out, der angelegt wird, wenn er fehlt (Vorgabe: aus)\n"
-           "  --scale N          png, gif und sheet vergrößert, 1 bis " +
-           n(kMaxExportScale) +
-           " (Vorgabe: 1)\n"
-           "  --delay MS         so lange steht jedes Bild im GIF, 10 bis " +
-           n(kMaxGifDelayMs) + " (Vorgabe: " + n(kDefaultGifDelayMs) +
-           ")\n"
-           "  --columns N        Bilder je Reihe im sheet (Vorgabe: " +
-           n(kDefaultSheetColumns) +
-           ")\n"
-           "  -h, --help         diese Hilfe\n"
-           "Status: 0 fertig, 1 eine Datei oder ein Text ist unbrauchbar, 2 falsche Argumente,\n"
-           "3 mehr SMS als --max-parts\n";
+    return usageText(
+        "Aufruf: smssim-render [--phone DATEI] [--paragraphs] [--picture N] [--max-length N]\n"
+        "                      (--text TEXT | --text-file DATEI | --message DATEI)\n"
+        "                      [--format dots|ascii|png|json] [--out DATEI] [--max-parts N]\n"
+        "       smssim-render ... --format png --all-pictures --out ORDNER [--scale N]\n"
+        "       smssim-render ... --format gif --out DATEI.gif [--delay MS] [--scale N]\n"
+        "       smssim-render ... --format sheet --out DATEI.png [--columns N] [--scale N]\n"
+        "Zeigt, wie eine Nachricht auf dem Display eines Telefons aussieht.\n",
+        kOptions,
+        "Status: 0 fertig, 1 eine Datei oder ein Text ist unbrauchbar, 2 falsche Argumente,\n"
+        "3 mehr SMS als --max-parts\n");
 }
 
-std::variant<RenderOptions, std::string> parseRenderArguments(const Args& args) {
-    QCommandLineParser parser;
-    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    const QCommandLineOption paragraphs(QStringLiteral("paragraphs"));
-    if (auto error = parseArguments(
-            parser,
-            {help, paragraphs, valueOption("phone", "DATEI"), valueOption("picture", "N"),
-             valueOption("max-length", "N"), valueOption("text", "TEXT"),
-             valueOption("text-file", "DATEI"), valueOption("message", "DATEI"),
-             valueOption("format", "FORMAT"), valueOption("out", "DATEI"),
-             valueOption("max-parts", "N"), QCommandLineOption(QStringLiteral("all-pictures")),
-             valueOption("scale", "N"), valueOption("delay", "MS"), valueOption("columns", "N")},
-            args))
-        return *error;
-    RenderOptions o;
-    if (parser.isSet(help)) {
-        o.help = true;
-        return o;
-    }
+namespace {
+
+Result<> readOptions(RenderOptions& o, const QCommandLineParser& parser) {
     if (const QStringList extra = parser.positionalArguments(); !extra.isEmpty())
-        return "unbekanntes Argument „" + toBytes(extra.first()) + "“";
-    o.paragraphs = parser.isSet(paragraphs);
-    const auto value = [&parser](const char* name) {
-        return toBytes(parser.value(QString::fromLatin1(name)));
-    };
-    if (parser.isSet(QStringLiteral("phone")))
-        o.phone = value("phone");
-    if (parser.isSet(QStringLiteral("out")))
-        o.out = value("out");
-    if (parser.isSet(QStringLiteral("picture")))
-        if (auto error = setNumber(o.picture, "--picture", value("picture"), 1))
-            return *error;
-    if (parser.isSet(QStringLiteral("max-length")))
-        if (auto error = setNumber(o.maxLength, "--max-length", value("max-length"), 0))
-            return *error;
+        return usageProblem("unbekanntes Argument „" + toBytes(extra.first()) + "“");
+    o.paragraphs = parser.isSet(QStringLiteral("paragraphs"));
+    o.phone = optionValue(parser, "phone");
+    o.out = optionValue(parser, "out");
+    int maxParts = 0;
+    if (auto e = setNumbers(parser, {{"picture", &o.picture, 1, kNoMaximum},
+                                     {"max-length", &o.maxLength, 0, kNoMaximum},
+                                     {"max-parts", &maxParts, 0, kNoMaximum}});
+        !e)
+        return e;
     if (parser.isSet(QStringLiteral("max-parts")))
-        if (auto error = setNumber(o.maxParts.emplace(), "--max-parts", value("max-parts"), 0))
-            return *error;
-    if (parser.isSet(QStringLiteral("format")))
-        if (auto error = setFormat(o, value("format")))
-            return *error;
-    if (auto error = setExportOptions(o, parser))
-        return *error;
-    if (auto error = setMessage(o, parser))
-        return *error;
-    return o;
+        o.maxParts = maxParts;
+    for (const auto& set : {setFormat, setExportOptions, setMessage})
+        if (auto e = set(o, parser); !e)
+            return e;
+    return {};
+}
+
+// Everything after the arguments; the problem that stopped it.
+Result<> render(const RenderOptions& o, const std::string& dataDir, std::ostream& out) {
+    if (o.format == RenderFormat::Png && !o.out && o.outputIsTerminal)
+        return usageProblem("--format png schreibt ein Bild: --out DATEI angeben oder die "
+                            "Ausgabe umleiten");
+    Module1 s;
+    const std::string phone = o.phone ? *o.phone : findDefaultPhone(dataDir);
+    const auto loaded = ZeichensatzLaden(s, phone);
+    if (!loaded)
+        return std::unexpected(loaded.error());
+    const PhoneLists& lists = *loaded;
+    if (o.paragraphs && !lists.absaetzeErlaubt)
+        return usageProblem("--paragraphs: die Zeichensatzdatei „" + phone +
+                            "“ erlaubt keine Absätze");
+    const auto message = loadMessage(o);
+    if (!message.has_value())
+        return std::unexpected(message.error());
+    const std::string& text = *message;
+    s.Absaetze = o.paragraphs;
+    NoSurface layout;
+    if (const auto pictures = DisplayZeichnen(s, text, layout).bildanzahl; o.picture > pictures)
+        return usageProblem("Bild " + std::to_string(o.picture) +
+                            " gibt es nicht: die Nachricht hat " + std::to_string(pictures) +
+                            (pictures == 1 ? " Bild" : " Bilder"));
+    s.Bildversatz = bildversatzFuer(o.picture, s.Bildhoehe);
+    const auto written =
+        exportsAllPictures(o) ? exportAll(s, text, o) : writeFormatted(s, lists, text, o, out);
+    if (!written.has_value() || !o.maxParts)
+        return written;
+    if (const auto parts = smsCost(text).parts; parts > *o.maxParts)
+        return fail("die Nachricht braucht " + std::to_string(parts) +
+                        " SMS, --max-parts erlaubt " + std::to_string(*o.maxParts),
+                    ExitStatus::TooManyParts);
+    return {};
+}
+
+} // namespace
+
+Result<RenderOptions> parseRenderArguments(const Args& args) {
+    return parseInto<RenderOptions>(kOptions, args, readOptions);
 }
 
 int runRender(const RenderOptions& o, const std::string& dataDir, std::ostream& out,
               std::ostream& err) {
     if (o.help) {
         out << renderUsage();
-        return kExitOk;
+        return exitCode(ExitStatus::Ok);
     }
-    if (o.format == RenderFormat::Png && !o.out && o.outputIsTerminal) {
-        printUsageError(err, kProgram,
-                        "--format png schreibt ein Bild: --out DATEI angeben oder die Ausgabe "
-                        "umleiten");
-        return kExitUsage;
-    }
-    Module1 s;
-    const std::string phone = o.phone ? *o.phone : findDefaultPhone(dataDir);
-    const auto loaded = ZeichensatzLaden(s, phone);
-    if (!loaded) {
-        printProblem(err, kProgram, loaded.error().reason);
-        return kExitUnusable;
-    }
-    const PhoneLists& lists = *loaded;
-    if (o.paragraphs && !lists.absaetzeErlaubt) {
-        printUsageError(err, kProgram,
-                        "--paragraphs: die Zeichensatzdatei „" + phone + "“ erlaubt keine Absätze");
-        return kExitUsage;
-    }
-    const LoadedMessage message = loadMessage(o);
-    if (message.problem) {
-        printProblem(err, kProgram, *message.problem);
-        return kExitUnusable;
-    }
-    const std::string& text = message.text;
-    s.Absaetze = o.paragraphs;
-    NoSurface layout;
-    if (const auto pictures = DisplayZeichnen(s, text, layout).bildanzahl; o.picture > pictures) {
-        printUsageError(err, kProgram,
-                        "Bild " + numberToText(o.picture) + " gibt es nicht: die Nachricht hat " +
-                            std::to_string(pictures) + (pictures == 1 ? " Bild" : " Bilder"));
-        return kExitUsage;
-    }
-    s.Bildversatz = bildversatzFuer(o.picture, s.Bildhoehe);
-    const int status = exportsAllPictures(o) ? exportAll(s, text, o, err)
-                                             : writeFormatted(s, lists, text, o, out, err);
-    if (status != kExitOk || !o.maxParts)
-        return status;
-    if (const auto parts = smsCost(text).parts; static_cast<double>(parts) > *o.maxParts) {
-        printProblem(err, kProgram,
-                     "die Nachricht braucht " + std::to_string(parts) +
-                         " SMS, --max-parts erlaubt " + numberToText(*o.maxParts));
-        return kExitTooManyParts;
-    }
-    return kExitOk;
+    const auto done = render(o, dataDir, out);
+    return done.has_value() ? exitCode(ExitStatus::Ok) : report(err, kProgram, done.error());
 }
 
 int runRenderCommand(const Args& args, const std::string& dataDir, bool outputIsTerminal,
                      std::ostream& out, std::ostream& err) {
     auto parsed = parseRenderArguments(args);
-    if (auto* error = std::get_if<std::string>(&parsed)) {
-        printUsageError(err, kProgram, *error);
-        return kExitUsage;
-    }
-    auto& options = std::get<RenderOptions>(parsed);
-    options.outputIsTerminal = outputIsTerminal;
-    return runRender(options, dataDir, out, err);
+    if (!parsed.has_value())
+        return report(err, kProgram, parsed.error());
+    parsed->outputIsTerminal = outputIsTerminal;
+    return runRender(*parsed, dataDir, out, err);
 }
 
 } // namespace smssim

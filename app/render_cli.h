@@ -4,12 +4,12 @@
 #include "letters_left.h"
 #include "phone_loader.h"
 #include "picture_export.h"
+#include "problem.h"
 #include "renderer.h"
 
 #include <iosfwd>
 #include <optional>
 #include <string>
-#include <variant>
 #include <vector>
 
 namespace smssim {
@@ -21,29 +21,23 @@ struct RenderOptions {
     bool help = false; // print the usage and nothing else
     std::optional<std::string> phone;
     bool paragraphs = false;
-    double picture = 1;
-    double maxLength = kDefaultMaxLength;
-    std::optional<double> maxParts; // exit status 3 beyond this many SMS parts
+    int picture = 1;
+    int maxLength = kDefaultMaxLength;
+    std::optional<int> maxParts; // exit status 3 beyond this many SMS parts
     MessageSource source = MessageSource::Text;
     std::string message; // the text itself, or a file name
     RenderFormat format = RenderFormat::Dots;
     std::optional<std::string> out;
     bool allPictures = false; // png: every picture into the folder --out
-    double scale = 1;         // png, gif and sheet enlarged by whole pixels
-    double delayMs = kDefaultGifDelayMs;
-    double columns = kDefaultSheetColumns;
+    int scale = 1;            // png, gif and sheet enlarged by whole pixels
+    int delayMs = kDefaultGifDelayMs;
+    int columns = kDefaultSheetColumns;
     // Not an argument: set by runRenderCommand. A picture is not printed to a terminal.
     bool outputIsTerminal = false;
 };
 
-inline constexpr int kExitOk = 0;
-inline constexpr int kExitUnusable = 1;
-inline constexpr int kExitUsage = 2;
-inline constexpr int kExitTooManyParts = 3;
-
-// The arguments without the program name, options also as --option=value; a string is
-// the usage error.
-std::variant<RenderOptions, std::string> parseRenderArguments(const std::vector<std::string>& args);
+// The arguments without the program name, options also as --option=value.
+Result<RenderOptions> parseRenderArguments(const std::vector<std::string>& args);
 
 // Runs one rendering; `dataDir` is where the default phone is looked for after the
 // working directory. Returns the exit status.
@@ -61,6 +55,6 @@ int runRenderCommand(const std::vector<std::string>& args, const std::string& da
 // The JSON report of a message (Windows-1252) on the loaded phone, as --format json
 // prints it; `state` holds the phone, Absaetze and the Bildversatz of the chosen picture.
 std::string jsonReport(Module1& state, const PhoneLists& lists, std::string_view text,
-                       double maxLength);
+                       int maxLength);
 
 } // namespace smssim

@@ -21,7 +21,7 @@ const std::string kNoWrap = kData + "/phones/mini-nowrap.bsd";
 const std::string kPhones = SMSSIM_PHONES_DIR;
 
 struct CliRun {
-    int status;
+    ExitStatus status;
     std::string out;
     std::string err;
 };
@@ -29,7 +29,7 @@ struct CliRun {
 CliRun run(const std::vector<std::string>& args, bool terminal = false) {
     std::ostringstream out, err;
     const int status = runRenderCommand(args, "", terminal, out, err);
-    return {status, out.str(), err.str()};
+    return {ExitStatus{status}, out.str(), err.str()};
 }
 
 } // namespace
@@ -61,7 +61,7 @@ TEST(RenderCli, WritesTheGoldenOutputs) {
           "--text", std::string(150, 'x') + " Gr\u00fc\u00dfe^{Ben}"}}};
     for (const auto& [name, args] : golden) {
         const CliRun r = run(args);
-        ASSERT_EQ(r.status, kExitOk) << r.err;
+        ASSERT_EQ(r.status, ExitStatus::Ok) << r.err;
         const std::string path = kData + "/golden/" + name + ".txt";
         if (std::getenv("SMSSIM_UPDATE_GOLDEN"))
             std::ofstream(path, std::ios::binary) << r.out;
@@ -76,41 +76,41 @@ TEST(RenderCli, ExitsWithItsStatusAndOneLineOfReason) {
     const std::string ucs2 = "\u00e2" + std::string(70, 'a');
     const std::string twoParts = "die Nachricht braucht 2 SMS, --max-parts erlaubt 1";
     // clang-format off
-    const std::tuple<int, std::vector<std::string>, std::string> rows[] = {
-        {kExitUsage, {"--phone", kMini}, "die Nachricht fehlt"},
-        {kExitUsage, {"--text", "a", "-x"}, "unbekannte Option „-x“"},
-        {kExitUsage, {"--text", "a", "--picture", "0"}, "--picture braucht eine ganze Zahl ab 1, nicht „0“"},
-        {kExitUsage, {"--text", "a", "--picture", "1.5"}, "„1.5“"},
-        {kExitUsage, {"--text", "a", "--max-length", "-1"}, "--max-length"},
-        {kExitUsage, {"--text", "a", "--format", "bmp"}, "unbekanntes Format „bmp“"},
-        {kExitUsage, {"--text", "a", "--max-parts", "-1"}, "--max-parts"},
-        {kExitUsage, {"--text", "a", "--text-file", "b"}, "nur eines von"},
-        {kExitUsage, {"--text"}, "--text braucht einen Wert (--text TEXT)"},
-        {kExitUsage, {"--text=a", "--paragraphs=ja"}, "--paragraphs nimmt keinen Wert"},
-        {kExitUsage, {"--phone", kNoWrap, "--paragraphs", "--text", "a"}, "erlaubt keine Absätze"},
-        {kExitUsage, {"--picture", "2", "--text", ""}, "Bild 2 gibt es nicht: die Nachricht hat 1 Bild ("},
-        {kExitUsage, {"--paragraphs", "--picture", "4", "--text", text}, "hat 3 Bilder"},
-        {kExitUsage, {"--text", "a", "--format", "gif"}, "brauchen --out DATEI"},
-        {kExitUsage, {"--text", "a", "--format", "sheet"}, "--out"},
-        {kExitUsage, {"--text", "a", "--format", "png", "--all-pictures"}, "--all-pictures braucht --out"},
-        {kExitUsage, {"--text", "a", "--format", "ascii", "--out", "x", "--all-pictures"}, "--format png"},
-        {kExitUsage, {"--text", "a", "--scale", "9"}, "--scale braucht eine ganze Zahl von 1 bis 8, nicht „9“"},
-        {kExitUsage, {"--text", "a", "--delay", "9"}, "--delay"},
-        {kExitUsage, {"--text", "a", "--columns", "0"}, "--columns"},
-        {kExitUsage, {"--text", "B", "--format", "png"}, "--format png schreibt ein Bild"}, // to a terminal
-        {kExitUnusable, {"--phone", kData + "/hardening/code-256.bsd", "--text", "a"}, "code-256.bsd"},
-        {kExitUnusable, {"--text-file", kData + "/nowhere.txt"}, "nowhere.txt“ kann nicht gelesen werden. Die Datei wurde nicht gefunden.\n"},
-        {kExitUnusable, {"--text", "\xCE\xA9"}, "kein UTF-8"}, // Omega has no Windows-1252 code
-        {kExitUnusable, {"--text", "B", "--format", "gif", "--out", kData}, "Das ist ein Ordner"},
-        {kExitUnusable, {"--message", kData + "/golden/empty.txt"}, "(eine Textdatei? dann --text-file)\n"},
-        {kExitUnusable, {"--message", kData + "/hardening/code-256.n51"}, "liegt nicht zwischen 0 und 255.\n"},
+    const std::tuple<ExitStatus, std::vector<std::string>, std::string> rows[] = {
+        {ExitStatus::Usage, {"--phone", kMini}, "die Nachricht fehlt"},
+        {ExitStatus::Usage, {"--text", "a", "-x"}, "unbekannte Option „-x“"},
+        {ExitStatus::Usage, {"--text", "a", "--picture", "0"}, "--picture braucht eine ganze Zahl ab 1, nicht „0“"},
+        {ExitStatus::Usage, {"--text", "a", "--picture", "1.5"}, "„1.5“"},
+        {ExitStatus::Usage, {"--text", "a", "--max-length", "-1"}, "--max-length"},
+        {ExitStatus::Usage, {"--text", "a", "--format", "bmp"}, "unbekanntes Format „bmp“"},
+        {ExitStatus::Usage, {"--text", "a", "--max-parts", "-1"}, "--max-parts"},
+        {ExitStatus::Usage, {"--text", "a", "--text-file", "b"}, "nur eines von"},
+        {ExitStatus::Usage, {"--text"}, "--text braucht einen Wert (--text TEXT)"},
+        {ExitStatus::Usage, {"--text=a", "--paragraphs=ja"}, "--paragraphs nimmt keinen Wert"},
+        {ExitStatus::Usage, {"--phone", kNoWrap, "--paragraphs", "--text", "a"}, "erlaubt keine Absätze"},
+        {ExitStatus::Usage, {"--picture", "2", "--text", ""}, "Bild 2 gibt es nicht: die Nachricht hat 1 Bild ("},
+        {ExitStatus::Usage, {"--paragraphs", "--picture", "4", "--text", text}, "hat 3 Bilder"},
+        {ExitStatus::Usage, {"--text", "a", "--format", "gif"}, "brauchen --out DATEI"},
+        {ExitStatus::Usage, {"--text", "a", "--format", "sheet"}, "--out"},
+        {ExitStatus::Usage, {"--text", "a", "--format", "png", "--all-pictures"}, "--all-pictures braucht --out"},
+        {ExitStatus::Usage, {"--text", "a", "--format", "ascii", "--out", "x", "--all-pictures"}, "--format png"},
+        {ExitStatus::Usage, {"--text", "a", "--scale", "9"}, "--scale braucht eine ganze Zahl von 1 bis 8, nicht „9“"},
+        {ExitStatus::Usage, {"--text", "a", "--delay", "9"}, "--delay"},
+        {ExitStatus::Usage, {"--text", "a", "--columns", "0"}, "--columns"},
+        {ExitStatus::Usage, {"--text", "B", "--format", "png"}, "--format png schreibt ein Bild"}, // to a terminal
+        {ExitStatus::Unusable, {"--phone", kData + "/hardening/code-256.bsd", "--text", "a"}, "code-256.bsd"},
+        {ExitStatus::Unusable, {"--text-file", kData + "/nowhere.txt"}, "nowhere.txt“ kann nicht gelesen werden. Die Datei wurde nicht gefunden.\n"},
+        {ExitStatus::Unusable, {"--text", "\xCE\xA9"}, "kein UTF-8"}, // Omega has no Windows-1252 code
+        {ExitStatus::Unusable, {"--text", "B", "--format", "gif", "--out", kData}, "Das ist ein Ordner"},
+        {ExitStatus::Unusable, {"--message", kData + "/golden/empty.txt"}, "(eine Textdatei? dann --text-file)\n"},
+        {ExitStatus::Unusable, {"--message", kData + "/hardening/code-256.n51"}, "liegt nicht zwischen 0 und 255.\n"},
         // The phone is checked before the arguments that depend on it.
-        {kExitUnusable, {"--phone", kData + "/missing.bsd", "--paragraphs", "--text", "a"}, "missing.bsd"},
-        {kExitOk, {"--text", std::string(160, 'a'), "--max-parts", "1"}, ""},
-        {kExitTooManyParts, {"--text", std::string(161, 'a'), "--max-parts", "1"}, twoParts},
-        {kExitOk, {"--text", ucs2, "--max-parts", "2"}, ""},
-        {kExitTooManyParts, {"--text", ucs2, "--max-parts", "1"}, twoParts},
-        {kExitOk, {"--text", "", "--max-parts", "0"}, ""}};
+        {ExitStatus::Unusable, {"--phone", kData + "/missing.bsd", "--paragraphs", "--text", "a"}, "missing.bsd"},
+        {ExitStatus::Ok, {"--text", std::string(160, 'a'), "--max-parts", "1"}, ""},
+        {ExitStatus::TooManyParts, {"--text", std::string(161, 'a'), "--max-parts", "1"}, twoParts},
+        {ExitStatus::Ok, {"--text", ucs2, "--max-parts", "2"}, ""},
+        {ExitStatus::TooManyParts, {"--text", ucs2, "--max-parts", "1"}, twoParts},
+        {ExitStatus::Ok, {"--text", "", "--max-parts", "0"}, ""}};
     // clang-format on
     for (auto [status, args, reason] : rows) {
         SCOPED_TRACE(reason);
@@ -119,7 +119,7 @@ TEST(RenderCli, ExitsWithItsStatusAndOneLineOfReason) {
         const CliRun r = run(args, true);
         EXPECT_EQ(r.status, status) << r.err;
         EXPECT_EQ(r.out.starts_with("Bildanzahl: "),
-                  status == kExitOk || status == kExitTooManyParts)
+                  status == ExitStatus::Ok || status == ExitStatus::TooManyParts)
             << "printed first";
         EXPECT_EQ(r.err.empty(), reason.empty()) << r.err;
         if (reason.empty())
@@ -127,7 +127,7 @@ TEST(RenderCli, ExitsWithItsStatusAndOneLineOfReason) {
         EXPECT_THAT(r.err, StartsWith("smssim-render: "));
         EXPECT_THAT(r.err, HasSubstr(reason));
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
-        EXPECT_EQ(r.err.ends_with(" (siehe --help)\n"), status == kExitUsage) << r.err;
+        EXPECT_EQ(r.err.ends_with(" (siehe --help)\n"), status == ExitStatus::Usage) << r.err;
     }
 }
 
@@ -146,14 +146,14 @@ TEST(RenderCli, ExportsEveryPictureIntoOut) {
         args.insert(args.begin(),
                     {"--phone", kMini, "--paragraphs", "--text", "A\nB\nC\nA\nB", "--format"});
         const CliRun r = run(args);
-        EXPECT_EQ(r.status, kExitOk) << r.err;
+        EXPECT_EQ(r.status, ExitStatus::Ok) << r.err;
         EXPECT_EQ(QImage(QString::fromStdString(dir + file)).size(), size) << file;
     }
 }
 
 TEST(RenderCli, DrawsThePngAsTheWindowDoes) {
     const CliRun r = run({"--phone", kMini, "--text", "B", "--format", "png"});
-    ASSERT_EQ(r.status, kExitOk) << r.err;
+    ASSERT_EQ(r.status, ExitStatus::Ok) << r.err;
     QImage image;
     ASSERT_TRUE(image.loadFromData(reinterpret_cast<const uchar*>(r.out.data()),
                                    static_cast<int>(r.out.size()), "PNG"));

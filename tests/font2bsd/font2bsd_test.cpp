@@ -87,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(Font2bsd, Statuses, testing::Values(
     Case{"Colour", {kFixture, "--out", "OUT", "--colour", "96BE7G"}, 2, "RRGGBB"},
     Case{"Quote", {kFixture, "--out", "OUT", "--name", "a\"b"}, 2, "Anführungszeichen"},
     Case{"PixelSize", {kFixture, "--out", "OUT", "--pixel-size", "7"}, 2, "Pixelgrößen 6"},
-    Case{"Help", {"--help"}, 0, "  --display BxH       Breite und Höhe des Displays in Pixeln (Vorgabe: 84x48)\n"}),
+    Case{"Help", {"-h"}, 0, "  --display BxH       Breite und Höhe des Displays in Pixeln (Vorgabe: 84x48)\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
