@@ -359,8 +359,9 @@ TEST_F(Form1Test, StatusBarAndBild1DescriptionFollowTheMessage) {
         SCOPED_TRACE(text);
         form->setMessageText(text);
         EXPECT_EQ(child<QLabel>("SmsStatus")->text().toStdString(), status);
-        if (tip)
+        if (tip) {
             EXPECT_EQ(child<QLabel>("SmsStatus")->toolTip().toStdString(), tip);
+        }
     }
     form->setMessageText(std::string(13, 'q'));
     EXPECT_EQ(form->Bild1().accessibleDescription(), QStringLiteral("qqqqqq\nqqqqqq"));
