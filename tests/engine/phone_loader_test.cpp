@@ -116,6 +116,13 @@ TEST(PhoneLoader, ReadsTheHeaderAndTheSwitchesNeedTheirExactText) {
     lists = load(s, phone({}, "Abs\xE4tze: Ja  ", "Zeilensprung: Ja "));
     EXPECT_TRUE(lists.absaetzeErlaubt);
     EXPECT_TRUE(s.Zeilensprung);
+    // The writer quotes what the loader would otherwise cut or split.
+    for (const std::string name : {"", " Mini", "Mini ", "Mini, 2", "Mini"}) {
+        test::TestPhone written;
+        written.header.name = written.header.extension = name;
+        const Module1 read = test::loadTestPhone(written);
+        EXPECT_EQ(std::tie(read.Telefonname, read.Dateiendung), std::tie(name, name)) << name;
+    }
 }
 
 TEST(PhoneLoader, ASecondPhoneEmptiesCodesItDoesNotDefineButCodeZero) {
