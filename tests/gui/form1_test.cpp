@@ -429,6 +429,10 @@ TEST_F(Form1Test, ExportAndCopyFromTheMenu) {
     text1_0()->selectAll();
     QTest::keyClick(text1_0(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QString(13, u'q')) << "Ctrl+C copies text";
+    form->Bild1().setFocus();
+    QTest::keyClick(&form->Bild1(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), shown)
+        << "Ctrl+C on the display copies the picture";
 }
 
 } // namespace
