@@ -23,6 +23,7 @@ struct ZeichenTyp {
 
     std::int16_t& punkt(int row, int column) { return Punkte[row + kGlyphStride * column]; }
     std::int16_t punkt(int row, int column) const { return Punkte[row + kGlyphStride * column]; }
+    bool operator==(const ZeichenTyp&) const = default;
 };
 
 using GlyphTable = std::array<ZeichenTyp, 256>;
@@ -70,6 +71,8 @@ struct Module1 : PhoneData {
     // The current directory of each volume (mount point -> directory), kept for the
     // whole run as a drive keeps its current directory; both dialogs share it.
     std::map<std::string, std::string> Laufwerksverzeichnisse;
+
+    bool operator==(const Module1&) const = default;
 };
 
 } // namespace smssim

@@ -75,6 +75,9 @@ TEST(RenderCli, ExitsWithItsStatusAndOneLineOfReason) {
     const std::string text = "A\nB\nC\nA\nB."; // three pictures on mini.bsd
     const std::string ucs2 = "\u00e2" + std::string(70, 'a');
     const std::string twoParts = "die Nachricht braucht 2 SMS, --max-parts erlaubt 1";
+    std::string crLf80;
+    for (int i = 0; i < 80; ++i)
+        crLf80 += "\r\n";
     // clang-format off
     const std::tuple<ExitStatus, std::vector<std::string>, std::string> rows[] = {
         {ExitStatus::Usage, {"--phone", kMini}, "die Nachricht fehlt"},
@@ -101,6 +104,7 @@ TEST(RenderCli, ExitsWithItsStatusAndOneLineOfReason) {
         {ExitStatus::Unusable, {"--phone", kData + "/hardening/code-256.bsd", "--text", "a"}, "code-256.bsd"},
         {ExitStatus::Unusable, {"--text-file", kData + "/nowhere.txt"}, "nowhere.txt“ kann nicht gelesen werden. Die Datei wurde nicht gefunden.\n"},
         {ExitStatus::Unusable, {"--text", "\xCE\xA9"}, "kein UTF-8"}, // Omega has no Windows-1252 code
+        {ExitStatus::Unusable, {"--text-file", kMini}, "die Textdatei „" + kMini + "“ ist kein UTF-8"},
         {ExitStatus::Unusable, {"--text", "B", "--format", "gif", "--out", kData}, "Das ist ein Ordner"},
         {ExitStatus::Unusable, {"--message", kData + "/golden/empty.txt"}, "(eine Textdatei? dann --text-file)\n"},
         {ExitStatus::Unusable, {"--message", kData + "/hardening/code-256.n51"}, "liegt nicht zwischen 0 und 255.\n"},
@@ -110,7 +114,9 @@ TEST(RenderCli, ExitsWithItsStatusAndOneLineOfReason) {
         {ExitStatus::TooManyParts, {"--text", std::string(161, 'a'), "--max-parts", "1"}, twoParts},
         {ExitStatus::Ok, {"--text", ucs2, "--max-parts", "2"}, ""},
         {ExitStatus::TooManyParts, {"--text", ucs2, "--max-parts", "1"}, twoParts},
-        {ExitStatus::Ok, {"--text", "", "--max-parts", "0"}, ""}};
+        {ExitStatus::Ok, {"--text", "", "--max-parts", "0"}, ""},
+        {ExitStatus::Ok, {"--text", crLf80, "--max-parts", "1"}, ""}, // CR LF stays 2 septets
+        {ExitStatus::Ok, {"--text", "a", "--delay", "10"}, ""}};
     // clang-format on
     for (auto [status, args, reason] : rows) {
         SCOPED_TRACE(reason);

@@ -145,6 +145,7 @@ TEST(Renderer, EmptyMessagesLinesOutsideThePictureAndFarPictures) {
     EXPECT_EQ(s.PosX, 11);
     DisplayZeichnen(s, "A AAAAAAA", dots);
     EXPECT_EQ(dots.dots.size(), 36u) << "the sixth A lands below the picture and is not drawn";
+    EXPECT_EQ(std::tie(s.PosX, s.PosY), std::make_tuple(8, 8.0f)) << "two A on the third line";
 
     // Row 0 and column 0 are never drawn.
     Module1 one = loadTestPhone({.glyphs = {{'A', {"_#"}}}});
@@ -183,11 +184,13 @@ TEST(Renderer, CountersAndTheDisplayTest) {
               std::make_tuple(0.0f, 0.0f, 1.0f, 1.0f, 1));
     EXPECT_EQ(surface.lines.back().x1, 20);
     EXPECT_EQ(surface.lines.back().y1, 8);
-    // A line wider than the display: the pattern still reaches its last column.
-    s.Zeilenbreite = 30;
+    // A line wider and a picture taller than the display: the pattern still reaches its
+    // last column and row.
+    s.Zeilenbreite = s.Bildhoehe = 30;
     surface.lines.clear();
     Bildtest(s, surface);
-    EXPECT_EQ(surface.lines.back().x1, 25);
+    EXPECT_EQ(std::tie(surface.lines.back().x1, surface.lines.back().y1),
+              std::make_tuple(25.0f, 11.0f));
 }
 
 // Lines on the test phone (test_phone.h), at its pitch or at another.

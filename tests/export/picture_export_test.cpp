@@ -54,6 +54,7 @@ void expectGif(const std::string& path, int scale) {
     ASSERT_EQ(gif->SavedImages[0].ExtensionBlockCount, 3) << "loop and delay";
     EXPECT_EQ(std::string(reinterpret_cast<char*>(loop[0].Bytes), 11), "NETSCAPE2.0");
     EXPECT_EQ(std::vector<int>(loop[1].Bytes, loop[1].Bytes + 3), (std::vector<int>{1, 0, 0}));
+    EXPECT_EQ(gif->SColorResolution, 8) << "bits per primary colour";
     for (int i = 0; i < gif->ImageCount; ++i) {
         const SavedImage& frame = gif->SavedImages[i];
         const ColorMapObject* map =
@@ -109,6 +110,48 @@ INSTANTIATE_TEST_SUITE_P(Export, EveryPicture,
                          testing::Combine(testing::Values(ExportKind::PngFiles, ExportKind::Gif,
                                                           ExportKind::Sheet),
                                           testing::Values(1, 3)));
+
+// Outside its pictures the sheet is grey, but for each picture's number: 3 x 5 digits,
+// 4 apart, flush with the picture's left edge and 2 pixels into the gap above it.
+TEST(ContactSheet, NumbersEveryPictureAndIsGreyElsewhere) {
+    const char* const digits[2][5] = {{"###", "#.#", "#.#", "#.#", "###"},  // 0
+                                      {".#.", "##.", ".#.", ".#.", "###"}}; // 1
+    std::string text = "A";
+    for (int i = 0; i < 21; ++i)
+        text += "\r\nA";
+    PictureFrames frames(miniPhone(), text);
+    ASSERT_EQ(frames.count(), 11);
+    const int scale = 2;
+    const auto sheet = contactSheet(frames, 4, scale, {});
+    ASSERT_TRUE(sheet);
+    const QSize picture = frames.pictureSize();
+    // The unscaled sheet as text: 'P' not checked here (a picture), '#' black, '.' grey.
+    std::vector<std::string> expected(sheet->height() / scale,
+                                      std::string(sheet->width() / scale, '.'));
+    for (int n = 1; n <= 11; ++n) {
+        const int left = 8 + (n - 1) % 4 * (picture.width() + 8);
+        const int top = 8 + (n - 1) / 4 * (picture.height() + 8);
+        for (int y = 0; y < picture.height(); ++y)
+            expected[top + y].replace(left, picture.width(), picture.width(), 'P');
+        const std::string number = std::to_string(n);
+        // Only the digits 0 and 1 are spelt out; the boxes of the others go unchecked.
+        for (std::size_t d = 0; d < number.size(); ++d)
+            for (int row = 0; row < 5; ++row)
+                for (int column = 0; column < 3; ++column) {
+                    const int digit = number[d] - '0';
+                    expected[top - 6 + row][left + 4 * d + column] =
+                        digit > 1 ? 'P' : digits[digit][row][column];
+                }
+    }
+    int wrong = 0;
+    for (int y = 0; y < sheet->height(); ++y)
+        for (int x = 0; x < sheet->width(); ++x) {
+            const char want = expected[y / scale][x / scale];
+            if (want != 'P')
+                wrong += sheet->pixel(x, y) != (want == '#' ? qRgb(0, 0, 0) : kSheetGrey);
+        }
+    EXPECT_EQ(wrong, 0);
+}
 
 TEST(ContactSheet, SizeFollowsCountColumnsAndScale) {
     const std::tuple<std::int32_t, int, int, QSize> rows[] = {

@@ -1,11 +1,9 @@
 // The main window's file commands through their modal dialogs: the menu opens the dialog,
 // what the dialog gives reaches the message, the phone or the file, and cancel restores.
 
-#include "dialog_placement.h"
 #include "directory_list.h"
 #include "form2.h"
 #include "form3.h"
-#include "form4.h"
 #include "gui_support.h"
 #include "message_file.h"
 
@@ -140,33 +138,6 @@ TEST_F(FileCommandsTest, SaveWritesTheCurrentMessage) {
     EXPECT_EQ(NachrichtLesen((dir + "/Gruss.gui").toStdString()), "Hallo\r\nWelt");
     form->close();
     EXPECT_EQ(boxes.asked.size(), 1u) << "a saved message ends without a question";
-}
-
-TEST_F(FileCommandsTest, EveryDialogOpensOnScreenAndLeavesTheDisplayInView) {
-    // The real window and dialog sizes, a usual window frame, and screens side by side.
-    const QMargins frame(4, 30, 4, 4);
-    Form2 save(state, boxes, "");
-    Form3 open(state, boxes, {});
-    Form4 animation(*form, form.get());
-    for (const char* phone : {"Nokia 5110.bsd", "Kommunikator 9000.bsd"}) {
-        ASSERT_TRUE(form->loadPhone(kPhonesDir + "/" + phone));
-        const QRect window({}, form->size().grownBy(frame));
-        const QRect display(form->Bild1().mapTo(form.get(), QPoint(frame.left(), frame.top())),
-                            form->Bild1().size());
-        for (const QRect screen : {QRect(0, 0, 1280, 1024), QRect(1280, 0, 1024, 768)})
-            for (const QPoint at : {screen.center() - window.center(), screen.topLeft(),
-                                    screen.bottomRight() - window.bottomRight()})
-                for (const QDialog* dialog :
-                     std::initializer_list<QDialog*>{&save, &open, &animation}) {
-                    SCOPED_TRACE(std::string(phone) + " " + dialog->objectName().toStdString());
-                    const QSize size = dialog->size().grownBy(frame);
-                    const QRect placed(
-                        placeClearOf(screen, window.translated(at), display.translated(at), size),
-                        size);
-                    EXPECT_TRUE(screen.contains(placed));
-                    EXPECT_FALSE(placed.intersects(display.translated(at)));
-                }
-    }
 }
 
 } // namespace

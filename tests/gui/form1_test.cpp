@@ -393,7 +393,8 @@ TEST_F(Form1Test, ExportAndCopyFromTheMenu) {
             filters = dialog.nameFilters();
             auto* spin = dialog.findChild<QSpinBox*>(QStringLiteral("Vergroesserung"));
             opened << dialog.directory().path() + ' ' + dialog.selectedNameFilter() + ' ' +
-                          QString::number(spin->value());
+                          QString::number(spin->value()) +
+                          (dialog.testOption(QFileDialog::DontConfirmOverwrite) ? "" : " ?");
             if (name.isEmpty())
                 return dialog.reject();
             dialog.selectNameFilter(filters[filter]);
@@ -405,8 +406,9 @@ TEST_F(Form1Test, ExportAndCopyFromTheMenu) {
     }
     EXPECT_EQ(filters, QStringList({"PNG-Bilder, eins je Bild (*.png)", "GIF-Animation (*.gif)",
                                     "Übersicht (*.png)"}));
+    // A file replaced is asked about ("?"), a folder of pictures is not.
     EXPECT_EQ(opened.mid(1), QStringList({dir.path() + " PNG-Bilder, eins je Bild (*.png) 2",
-                                          dir.path() + " GIF-Animation (*.gif) 3"}));
+                                          dir.path() + " GIF-Animation (*.gif) 3 ?"}));
     const QImage second(typed + QStringLiteral("/bild-002.png"));
     EXPECT_EQ(second, enlarged(shown, 2));
     EXPECT_EQ(form->statusBar()->currentMessage(), "2 Bilder exportiert: " + typed + ".gif");
@@ -429,6 +431,10 @@ TEST_F(Form1Test, ExportAndCopyFromTheMenu) {
     text1_0()->selectAll();
     QTest::keyClick(text1_0(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QString(13, u'q')) << "Ctrl+C copies text";
+    form->Bild1().setFocus();
+    QTest::keyClick(&form->Bild1(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), shown)
+        << "Ctrl+C on the display copies the picture";
 }
 
 } // namespace

@@ -37,6 +37,8 @@ TEST(MessageTextMapping, ShownPerBoxAndReadBackUnchanged) {
     EXPECT_EQ(mt::fromDisplay(QString::fromUtf16(u"\u20ac\u00e4\u0101\U0001F600")), "\x80\xe4??");
     EXPECT_EQ(mt::fromDisplay(QString::fromUtf16(u"a\nb\r\nc\u2028d\u2029e\rf")),
               "a\r\nb\r\nc\r\nd\r\ne\rf");
+    // A lone low surrogate, and the first code past the control pictures.
+    EXPECT_EQ(mt::fromDisplay(QString("a") + QChar(0xDC00) + QChar(0x2420)), "a??");
 
     // The span an edit replaced (before, after, caret after it): in a run of equal letters
     // it lies at the caret.
@@ -147,6 +149,10 @@ TEST_P(MessageEditTest, MaxLength) {
     for (const QList<QVariant>& cut : cuts)
         refused << cut[0].toString();
     EXPECT_EQ(refused.join(' '), "1 1 1 2 1") << "each cut edit tells what it cut, once";
+    box->setText("");
+    box->setMaxLength(1);
+    type(QStringLiteral("ab"));
+    EXPECT_EQ(box->text(), "a");
 }
 
 TEST_P(MessageEditTest, SelectionDoubleClickAndFont) {

@@ -165,6 +165,7 @@ using AccessibleNames = MainWindowTest;
 TEST_F(AccessibleNames, OfEveryWindow) {
     expectAccessibleNames(form.get(), 10);
     EXPECT_EQ(text1_0()->accessibleName(), QStringLiteral("Nachricht"));
+    EXPECT_EQ(child<QLabel>("Label3")->accessibleName(), "Verbleibende Buchstaben");
     Form4 form4(*form, form.get());
     expectAccessibleNames(&form4, 6);
 

@@ -38,4 +38,14 @@ inline Module1 loadTestPhone(const TestPhone& phone = {}) {
     return s;
 }
 
+// A phone loaded and a session under way, so that any change a refused file makes shows.
+inline Module1 sessionWithMiniPhone() {
+    Module1 s = loadTestPhone();
+    s.Absaetze = true;
+    s.Bildversatz = -8;
+    s.Zeichen[0].Breite = 5;
+    s.Zeichen[0].punkt(0, 0) = -1;
+    return s;
+}
+
 } // namespace smssim::test
