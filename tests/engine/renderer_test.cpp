@@ -6,7 +6,6 @@
 #include "renderer.h"
 #include "test_phone.h"
 
-#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -90,50 +89,6 @@ INSTANTIATE_TEST_SUITE_P(Renderer, Layout, ::testing::Values(
     LayoutCase{"NoGlyphNoRoom", "AZA", 6, {5, 2}, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
-
-// Lines as the layout makes them, one string of codes each.
-struct LineTexts : LayoutObserver {
-    std::vector<std::string> lines{""};
-    void lineBreak(float) override { lines.emplace_back(); }
-    void glyph(std::uint8_t code, std::int64_t, float) override { lines.back() += char(code); }
-};
-
-// On every shipped phone, word wrap cuts no word that fits on a line, whatever its space.
-TEST(Renderer, WordWrapCutsOnlyWordsWiderThanTheLine) {
-    const char* words[] = {
-        "Der",     "Eintritt", "kostet",    "12",     "\x80",
-        "Samstag", "um",       "W\xFCrfel", "gibt's", "Donaudampfschifffahrtsgesellschaft",
-        "ja!"};
-    unsigned seed = 1;
-    std::string text;
-    for (int i = 0; i < 600; ++i) {
-        seed = seed * 1103515245 + 12345;
-        text += std::string(i ? " " : "") + words[(seed >> 16) % std::size(words)];
-    }
-    for (const auto& entry : std::filesystem::directory_iterator(SMSSIM_PHONES_DIR)) {
-        if (entry.path().extension() != ".bsd")
-            continue;
-        SCOPED_TRACE(entry.path().filename().string());
-        Module1 s;
-        ASSERT_TRUE(ZeichensatzLaden(s, entry.path().string()));
-        s.Zeilensprung = true;
-        LineTexts layout;
-        layOutMessage(s, text, 0, layout);
-        ASSERT_GT(layout.lines.size(), 20u);
-        for (std::size_t i = 0; i + 1 < layout.lines.size(); ++i) {
-            const std::string& line = layout.lines[i];
-            const std::string& next = layout.lines[i + 1];
-            if (line.empty() || next.empty() || line.back() == ' ' || next.front() == ' ')
-                continue;
-            const std::string word =
-                line.substr(line.rfind(' ') + 1) + next.substr(0, next.find(' '));
-            double width = 0;
-            for (unsigned char c : word)
-                width += s.Zeichen[c].Breite;
-            EXPECT_GT(width, s.Zeilenbreite) << "cut: " << line << " / " << next;
-        }
-    }
-}
 
 TEST(Renderer, EmptyMessagesLinesOutsideThePictureAndFarPictures) {
     Module1 s = loadTestPhone();

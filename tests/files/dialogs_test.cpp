@@ -141,30 +141,6 @@ TEST_F(DialogTest, BothDialogsAreTidyAndTakeTheirTextsFromThePhone) {
     EXPECT_EQ(child<QLabel>(open, "Label1")->text(), "Zeichensatz - Dateien:");
 }
 
-TEST_F(DialogTest, SaveAsksWithTheFullNameThenWritesTheMessage) {
-    const std::tuple<QString, QString, std::string> cases[] = {
-        {"Gruss", "Gruss.n51", "Hallo"},
-        {"Gruss.N51", "Gruss.N51.n51", "Hallo"},
-        {"Unterordner/G", "Unterordner/G.n51", "Hallo"},
-        {"leer", "leer.n51", ""}};
-    for (const auto& [typed, written, message] : cases) {
-        boxes.asked.clear();
-        Form2 form(state, boxes, message);
-        child<QLineEdit>(form, "Text1")->setText(typed);
-        press(form, "Command1");
-        expectAsked(0, "In Datei " + dir + "/" + written + " speichern?", "Dateiname",
-                    Box::Buttons::OkCancel, Box::Icon::Question);
-        EXPECT_EQ(slurp(dir + "/" + written), messageFileBytes(message));
-        EXPECT_EQ(form.result(), QDialog::Accepted);
-    }
-    state.SpeichernPfad = "/";
-    Form2 form(state, boxes, "Hallo");
-    child<QLineEdit>(form, "Text1")->setText("Gruss");
-    boxes.answers = {Answer::Cancel};
-    press(form, "Command1");
-    EXPECT_EQ(boxes.asked.back().text, "In Datei //Gruss.n51 speichern?");
-}
-
 // Without a name it asks for one; a click names a file, a cancelled question keeps the
 // dialog open and the file as it was, a double click saves over it; Abbrechen saves nothing.
 TEST_F(DialogTest, SaveNeedsANameAClickNamesAFileADoubleClickSavesOverIt) {

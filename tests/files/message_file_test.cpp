@@ -1,7 +1,6 @@
 // Message files: the exact bytes written and read back, what is accepted and refused
 // with which reason, and saves that never destroy the file they replace.
 
-#include "failing_calls.h"
 #include "message_file.h"
 #include "table_file.h"
 #include "temp_dir.h"
@@ -106,37 +105,6 @@ INSTANTIATE_TEST_SUITE_P(Hardening, RefusedMessageFile,
                          test::rowName);
 
 // ---- Saving never destroys data ----
-
-TEST(MessageFile, AFailedSaveLeavesTheFileAsItWasAndNoTemporaryFile) {
-    using test::FailingCalls;
-    using Step = FailingCalls::Step;
-    const std::string io = "Ein-/Ausgabefehler beim Zugriff auf den Datenträger";
-    const std::tuple<Step, int, std::string> cases[] = {
-        {Step::Write, ENOSPC, "Auf dem Datenträger ist kein Platz mehr"},
-        {Step::Write, EDQUOT, "Das Speicherkontingent ist erschöpft"},
-        {Step::WriteNothing, 0, io},
-        {Step::Fsync, EIO, io},
-        {Step::Close, EIO, io},
-        {Step::Rename, EBUSY, "Die Datei ist in Benutzung"},
-        {Step::Open, EACCES, "Keine Berechtigung"},
-        {Step::Open, EROFS, "Das Dateisystem ist schreibgeschützt"}};
-    for (const auto& [step, errorNumber, reason] : cases) {
-        SCOPED_TRACE(reason);
-        TempDir dir;
-        const auto target = dir.path() / "Gruss.n51";
-        const std::string before = messageFileBytes("alter Text");
-        std::ofstream(target, std::ios::binary) << before;
-        FailingCalls calls(step, errorNumber);
-        const auto saved = NachrichtSchreiben(target.string(), "neuer, l\xE4ngerer Text", calls);
-        ASSERT_FALSE(saved);
-        EXPECT_EQ(saved.error().reason, "Die Datei „" + target.string() +
-                                            "“ kann nicht gespeichert werden.\n" + reason + ".");
-        EXPECT_EQ(dir.contents(), (std::map<std::string, std::string>{{"Gruss.n51", before}}));
-        // Beside the target, so that the rename stays on one file system.
-        EXPECT_EQ(fs::path(calls.opened).parent_path(), dir.path());
-        EXPECT_TRUE(fs::path(calls.opened).filename().string().starts_with(".Gruss.n51.tmp-"));
-    }
-}
 
 TEST(MessageFile, OverwriteKeepsPermissionsWritesThroughLinksAndReplacesAllContents) {
     TempDir dir;
