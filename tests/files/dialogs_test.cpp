@@ -33,6 +33,8 @@ TEST(DialogPaths, SaveAppendsTheExtensionUnlessTheLastFourCharactersAreItOpenAdd
     EXPECT_EQ(saveDialogName("/d", " a/b .n51", ".n51"), "/d/ a/b .n51");
     EXPECT_EQ(saveDialogName("/d", "x.sms1", ".sms1"), "/d/x.sms1.sms1");
     EXPECT_EQ(saveDialogName("/d", "x.ab", ".ab"), "/d/x.ab.ab");
+    EXPECT_EQ(saveDialogName("/d", "x.N51", ".n51"), "/d/x.N51.n51") << "exact, not by case";
+    EXPECT_EQ(saveDialogName("/", "Gruss", ".n51"), "//Gruss.n51");
     EXPECT_EQ(openDialogPath("/", "a.n51"), "/a.n51");
     EXPECT_EQ(openDialogPath("/d", "a.n51"), "/d/a.n51");
 }
