@@ -181,7 +181,7 @@ Result<std::string> loadMessage(const RenderOptions& o) {
     if (o.source == MessageSource::TextFile) {
         std::ifstream in(o.message, std::ios::binary);
         if (!in)
-            return std::unexpected(unreadableFile(o.message, errno));
+            return unreadableFile(o.message, errno);
         std::ostringstream buffer;
         buffer << in.rdbuf();
         utf8 = std::move(buffer).str();

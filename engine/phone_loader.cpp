@@ -257,10 +257,7 @@ std::optional<std::string> readWholeFile(const std::string& path, std::string& d
 // The text shown for a refused file: names the file, the line (0: the file as a whole)
 // and the reason.
 std::unexpected<Problem> refused(const std::string& datei, int zeile, const std::string& grund) {
-    std::string out = "Die Zeichensatzdatei „" + datei + "“ kann nicht geladen werden.\n";
-    if (zeile > 0)
-        out += "Zeile " + std::to_string(zeile) + ": ";
-    return fail(out + grund + ".");
+    return fileProblem("Die Zeichensatzdatei", datei, "geladen", grund, zeile);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include <expected>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace smssim {
@@ -22,15 +23,27 @@ struct Problem {
     friend bool operator==(const Problem&, const Problem&) = default;
 };
 
-template <class T = void>
-using Result = std::expected<T, Problem>;
+template <class T = void> using Result = std::expected<T, Problem>;
 
 // `return fail("...")` in a function returning any Result.
-inline std::unexpected<Problem> fail(std::string reason,
-                                     ExitStatus status = ExitStatus::Unusable) {
+inline std::unexpected<Problem> fail(std::string reason, ExitStatus status = ExitStatus::Unusable) {
     return std::unexpected(Problem{std::move(reason), status});
 }
 
-inline int exitCode(ExitStatus status) { return static_cast<int>(status); }
+inline int exitCode(ExitStatus status) {
+    return static_cast<int>(status);
+}
+
+// How every file failure reads: "<what> „<name>“ kann nicht <verb> werden.", then the
+// line when there is one (0: the file as a whole) and the reason.
+inline std::unexpected<Problem> fileProblem(std::string_view what, const std::string& name,
+                                            std::string_view verb, const std::string& reason,
+                                            int line = 0) {
+    std::string text =
+        std::string(what) + " „" + name + "“ kann nicht " + std::string(verb) + " werden.\n";
+    if (line > 0)
+        text += "Zeile " + std::to_string(line) + ": ";
+    return fail(text + reason + ".");
+}
 
 } // namespace smssim

@@ -49,10 +49,7 @@ Result<std::optional<std::string>> singleFileBytes(PictureFrames& frames,
         if (!sheet)
             return std::nullopt;
         // A palette image: the sheet has a handful of colours, and compresses twice as fast.
-        auto bytes = pngBytes(sheet->convertToFormat(QImage::Format_Indexed8));
-        if (!bytes)
-            return std::unexpected(bytes.error());
-        return std::move(*bytes);
+        return pngBytes(sheet->convertToFormat(QImage::Format_Indexed8));
     } catch (const std::runtime_error& e) {
         return fail(e.what());
     }

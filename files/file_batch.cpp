@@ -77,16 +77,15 @@ std::string temporaryName(const std::string& target) {
 }
 
 std::unexpected<Problem> folderNotMade(const std::string& folder, int error) {
-    return fail("Der Ordner „" + folder + "“ kann nicht angelegt werden.\n" +
-                germanErrorReason(error, FileAccess::Schreiben) + ".");
+    return fileProblem("Der Ordner", folder, "angelegt",
+                       germanErrorReason(error, FileAccess::Schreiben));
 }
 
 } // namespace
 
 std::unexpected<Problem> notWritten(const std::string& path, const std::string& reason,
                                     std::string_view verb) {
-    return fail("Die Datei „" + path + "“ kann nicht " + std::string(verb) + " werden.\n" + reason +
-                ".");
+    return fileProblem("Die Datei", path, verb, reason);
 }
 
 FileBatch::FileBatch(FileSystemCalls& calls, std::string_view verb) : calls_(calls), verb_(verb) {}

@@ -34,16 +34,13 @@ std::string shownNumber(std::string_view number) {
 
 // Names the file, the line (0: the file as a whole) and the reason.
 std::unexpected<Problem> readError(const std::string& name, int line, const std::string& reason) {
-    std::string out = "Die Datei „" + name + "“ kann nicht gelesen werden.\n";
-    if (line > 0)
-        out += "Zeile " + std::to_string(line) + ": ";
-    return fail(out + reason + ".");
+    return fileProblem("Die Datei", name, "gelesen", reason, line);
 }
 
 } // namespace
 
-Problem unreadableFile(const std::string& path, int error) {
-    return readError(path, 0, germanErrorReason(error, FileAccess::Lesen)).error();
+std::unexpected<Problem> unreadableFile(const std::string& path, int error) {
+    return readError(path, 0, germanErrorReason(error, FileAccess::Lesen));
 }
 
 Result<std::string> NachrichtLesenAusDaten(std::string_view data, const std::string& name) {
@@ -77,7 +74,7 @@ Result<std::string> NachrichtLesenAusDaten(std::string_view data, const std::str
 Result<std::string> NachrichtLesen(const std::string& path) {
     std::string data;
     if (const auto error = readRegularFile(path, kMaxMessageFileSize, data))
-        return std::unexpected(unreadableFile(path, *error));
+        return unreadableFile(path, *error);
     return NachrichtLesenAusDaten(data, path);
 }
 

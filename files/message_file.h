@@ -39,7 +39,7 @@ Result<std::string> NachrichtLesenAusDaten(std::string_view data, const std::str
 Result<std::string> NachrichtLesen(const std::string& path);
 
 // The reason a file that could not be opened is refused with, worded as the reader's.
-Problem unreadableFile(const std::string& path, int error);
+std::unexpected<Problem> unreadableFile(const std::string& path, int error);
 
 // Writes `text` (Windows-1252 bytes) to `path`, replacing an existing file only when
 // the new contents are complete on disk.

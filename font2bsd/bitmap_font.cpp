@@ -52,8 +52,8 @@ Result<BitmapFont> BitmapFont::open(const std::string& path) {
     // FreeType only tells that it cannot open a file; the system tells why.
     std::string start;
     if (const auto error = readRegularFile(path, 0, start))
-        return fail("Die Schrift „" + path + "“ kann nicht gelesen werden.\n" +
-                    germanErrorReason(*error, FileAccess::Lesen) + ".");
+        return fileProblem("Die Schrift", path, "gelesen",
+                           germanErrorReason(*error, FileAccess::Lesen));
     auto h = std::make_unique<Handles>();
     if (const FT_Error e = FT_Init_FreeType(&h->library))
         return fail("FreeType startet nicht (Fehler " + std::to_string(e) + ")");
