@@ -2,7 +2,6 @@
 
 #include "display_lines.h"
 #include "dot_recorder.h"
-#include "letters_left.h"
 #include "renderer.h"
 #include "test_phone.h"
 
@@ -118,14 +117,7 @@ TEST(Renderer, EmptyMessagesLinesOutsideThePictureAndFarPictures) {
     EXPECT_EQ(dots.dots.size(), 7u) << "the last picture holds the B";
 }
 
-TEST(Renderer, CountersAndTheDisplayTest) {
-    EXPECT_EQ(lettersLeftText(160, 5), "155");
-    EXPECT_EQ(lettersLeftText(100, 120), "-20");
-    EXPECT_EQ(lettersLeftText(0, 3), "-3");
-    EXPECT_EQ(parseMaximum("160"), 160);
-    EXPECT_EQ(parseMaximum("0"), 0);
-    for (const char* bad : {"", "abc", "-1", "3000000000", " 5"})
-        EXPECT_FALSE(parseMaximum(bad)) << bad;
+TEST(Renderer, PictureOffsetsAndTheDisplayTest) {
     EXPECT_EQ(bildversatzFuer(3, 48), -96);
     EXPECT_EQ(bildversatzFuer(2, 2.5), -2) << "-2.5 rounds to the even -2";
 

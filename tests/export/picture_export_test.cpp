@@ -165,7 +165,7 @@ TEST(ContactSheet, SizeFollowsCountColumnsAndScale) {
 }
 
 // Step::None: no call fails, a folder stands where the file should go. Each step's
-// failure of a single file is tested with the message file; here the steps that several
+// failure of a single file is tested with the save dialog; here the steps that several
 // files and folders add.
 TEST(ExportFailure, NamesTheFileAndLeavesEverythingAsItWas) {
     using Step = FailingCalls::Step;

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 using namespace smssim;
@@ -35,6 +36,10 @@ TEST(MessageFile, GoldenFilesAreWrittenByteForByteAndReadBack) {
         const std::string expected = bytesOf(kData + "/messages/" + file);
         ASSERT_TRUE(NachrichtSchreiben(target.string(), text));
         EXPECT_EQ(bytesOf(target), expected);
+        const mode_t umask = ::umask(0);
+        ::umask(umask);
+        EXPECT_EQ(fs::status(target).permissions(), fs::perms(0666 & ~umask))
+            << "as the umask says";
         EXPECT_EQ(readText(kData + "/messages/" + file), text);
         EXPECT_EQ(dir.contents().size(), 1u) << "a temporary file is left";
     }

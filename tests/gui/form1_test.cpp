@@ -104,10 +104,10 @@ TEST_F(Form1Test, TypingRedrawsCountsDownAndKeepsToTheMaximum) {
     EXPECT_EQ(state.Bildanzahl, 3) << "25 characters start a third picture";
     // Maximum, typed, then the length and the letters left. An invalid maximum leaves
     // the last valid one; one below the text shortens nothing; 0 is no limit.
-    const char* steps[][4] = {{"160", "", "25", "135"}, {"27", "abc", "27", "0"},
-                              {"", "d", "27", "0"},     {"abc", "d", "27", "0"},
-                              {"-3", "d", "27", "0"},   {"99999999999", "d", "27", "0"},
-                              {"20", "", "27", "-7"},   {"0", "de", "29", "-29"}};
+    const char* steps[][4] = {
+        {"160", "", "25", "135"}, {"27", "abc", "27", "0"}, {"", "d", "27", "0"},
+        {"abc", "d", "27", "0"},  {"-3", "d", "27", "0"},   {"99999999999", "d", "27", "0"},
+        {" 5", "d", "27", "0"},   {"20", "", "27", "-7"},   {"0", "de", "29", "-29"}};
     for (const auto& [maximum, typed, length, lettersLeft] : steps) {
         text2()->setText(QString::fromLatin1(maximum));
         QTest::keyClicks(text1_0(), typed);
@@ -398,6 +398,8 @@ TEST_F(Form1Test, ExportAndCopyFromTheMenu) {
             if (name.isEmpty())
                 return dialog.reject();
             dialog.selectNameFilter(filters[filter]);
+            emit dialog.filterSelected(filters[filter]); // as the user's choice does
+            EXPECT_EQ(dialog.testOption(QFileDialog::DontConfirmOverwrite), filter == 0);
             spin->setValue(scale);
             dialog.selectFile(name);
             QMetaObject::invokeMethod(&dialog, "accept");
