@@ -250,53 +250,31 @@ TEST_F(OpenTest, OkNeedsASelectedFileAndEnterPressesIt) {
     EXPECT_TRUE(previews.empty()) << "no preview while Vorschau is False";
 }
 
-TEST_F(OpenTest, FoldersAndDrivesAreRememberedAndFallBackOnTheOtherDialog) {
+// Each dialog opens where it was left, else where the other one was, a folder that has
+// gone at its nearest parent; the folder and the drive moved to are remembered.
+TEST_F(OpenTest, OpensWhereItWasLeftAndRemembersFolderAndDrive) {
     const QString other = root + "/Anderer";
+    state.OeffnenPfad = (other + "/weg/tiefer").toStdString();
     {
-        // Never used: the open dialog goes where the save dialog was.
         Form3 form(state, boxes, record);
-        EXPECT_EQ(child<DirectoryList>(form, "Verzeichnis")->Path(), dir);
-        EXPECT_EQ(child<FileList>(form, "File1")->Path(), dir);
-        // The drive list moves the folder list and is remembered.
-        auto* platte = child<DriveList>(form, "Platte");
-        platte->follow(other);
-        state.OeffnenLaufwerk.clear();
-        emit platte->Change();
         EXPECT_EQ(child<FileList>(form, "File1")->Path(), other);
         EXPECT_EQ(state.OeffnenPfad, other.toStdString());
-        EXPECT_EQ(state.OeffnenLaufwerk, platte->Drive().toStdString());
-    }
-    {
-        Form3 form(state, boxes, record);
-        EXPECT_EQ(child<DirectoryList>(form, "Verzeichnis")->Path(), other);
-        // The save dialog keeps its own folder while it has one.
-        Form2 save(state, boxes, "x");
-        EXPECT_EQ(child<DirectoryList>(save, "Verzeichnis")->Path(), dir);
-        auto* platte = child<DriveList>(save, "Platte");
+        auto* platte = child<DriveList>(form, "Platte");
         platte->follow(root);
-        state.SpeichernPfad.clear();
         emit platte->Change();
-        EXPECT_EQ(state.SpeichernPfad, root.toStdString());
+        EXPECT_EQ(std::tie(state.OeffnenPfad, state.OeffnenLaufwerk),
+                  std::tuple(root.toStdString(), platte->Drive().toStdString()));
     }
     state.SpeichernPfad.clear();
-    state.SpeichernLaufwerk.clear();
-    Form2 form(state, boxes, "x");
-    auto* folders = child<DirectoryList>(form, "Verzeichnis");
-    EXPECT_EQ(folders->Path(), other);
-    EXPECT_EQ(state.SpeichernPfad, other.toStdString());
-    form.show();
+    Form2 save(state, boxes, "x");
+    auto* folders = child<DirectoryList>(save, "Verzeichnis");
+    EXPECT_EQ(std::tuple(folders->Path(), state.SpeichernPfad),
+              std::tuple(root, root.toStdString()));
+    save.show();
     doubleClick(folders->viewport(), folders->visualItemRect(folders->item(0)).center());
-    EXPECT_EQ(state.SpeichernPfad, "/");
-    EXPECT_EQ(state.SpeichernLaufwerk, "/");
-}
+    EXPECT_EQ(std::tie(state.SpeichernPfad, state.SpeichernLaufwerk), std::tuple("/", "/"));
 
-TEST_F(OpenTest, AMissingFolderOpensAtItsParentAndTheFirstUseInTheCurrentDirectory) {
-    state.OeffnenPfad = (root + "/Anderer/weg/tiefer").toStdString();
-    {
-        Form3 form(state, boxes, record);
-        EXPECT_EQ(child<DirectoryList>(form, "Verzeichnis")->Path(), root + "/Anderer");
-        EXPECT_EQ(state.OeffnenPfad, (root + "/Anderer").toStdString());
-    }
+    // The first use of both, in the current directory: nothing moved, nothing remembered.
     state.OeffnenPfad.clear();
     state.SpeichernPfad.clear();
     const QString before = QDir::currentPath();
@@ -304,8 +282,8 @@ TEST_F(OpenTest, AMissingFolderOpensAtItsParentAndTheFirstUseInTheCurrentDirecto
     Form3 form(state, boxes, record);
     form.setPattern("*.n51");
     QDir::setCurrent(before);
-    EXPECT_EQ(child<FileList>(form, "File1")->List(0), "alt.n51");
-    EXPECT_EQ(state.OeffnenPfad, "") << "nothing changed, nothing remembered";
+    EXPECT_EQ(std::tuple(child<FileList>(form, "File1")->List(0), state.OeffnenPfad),
+              std::tuple(QString("alt.n51"), std::string()));
 }
 
 } // namespace

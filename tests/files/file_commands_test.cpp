@@ -127,14 +127,14 @@ TEST_F(FileCommandsTest, LoadingAPhoneReturnsToPictureOne) {
 TEST_F(FileCommandsTest, SaveWritesTheCurrentMessage) {
     check1()->click();
     form->setMessageText("Hallo\r\nWelt");
-    state.SpeichernPfad = dir.toStdString();
     whenModal<Form2>(form.get(), [&](Form2& dialog) {
         child<QLineEdit>(dialog, "Text1")->setText("Gruss");
         press(dialog, "Command1");
     });
     child<QAction>("Speichern")->trigger();
     ASSERT_EQ(boxes.asked.size(), 1u);
-    EXPECT_EQ(boxes.asked[0].text, "In Datei " + dir + "/Gruss.gui speichern?");
+    EXPECT_EQ(boxes.asked[0].text, "In Datei " + dir + "/Gruss.gui speichern?")
+        << "never used, the save dialog opens where the open dialog was";
     EXPECT_EQ(NachrichtLesen((dir + "/Gruss.gui").toStdString()), "Hallo\r\nWelt");
     form->close();
     EXPECT_EQ(boxes.asked.size(), 1u) << "a saved message ends without a question";

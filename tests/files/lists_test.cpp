@@ -1,9 +1,8 @@
-// The drive, directory and file lists of the file dialogs.
+// The drive and directory lists of the file dialogs; the file list is tested in them.
 
 #include "directory_list.h"
 #include "double_click.h"
 #include "drive_list.h"
-#include "file_list.h"
 
 #include <QDir>
 #include <QFile>
@@ -123,34 +122,6 @@ TEST_F(ListsTest, DirectoryListShowsAncestorsThenSubdirectoriesAndOpensEntries) 
     EXPECT_EQ(list.Path(), dir) << "a missing directory opens its nearest parent";
     list.setPath(dir + "/a.n51");
     EXPECT_EQ(list.Path(), dir) << "a file is no directory";
-}
-
-TEST_F(ListsTest, FileListMatchesWithoutRegardToCaseAndReportsClicks) {
-    FileList files;
-    files.resize(300, 300);
-    files.setPattern("*.n51");
-    files.setPath(dir);
-    files.show();
-    EXPECT_EQ(entryTexts(files), (QStringList{"a.n51", "b.N51"}));
-    QSignalSpy click(&files, &FileList::Click);
-    QSignalSpy dbl(&files, &FileList::DblClick);
-    EXPECT_EQ(files.ListIndex(), -1);
-    EXPECT_EQ(files.List(files.ListIndex()), "");
-
-    QTest::mouseClick(files.viewport(), Qt::LeftButton, {},
-                      files.visualItemRect(files.item(1)).center());
-    EXPECT_EQ(click.count(), 1);
-    EXPECT_EQ(files.List(files.ListIndex()), "b.N51");
-    doubleClick(files.viewport(), files.visualItemRect(files.item(0)).center());
-    EXPECT_EQ(click.count(), 2) << "the first click of a double click selects";
-    EXPECT_EQ(dbl.count(), 1);
-    EXPECT_EQ(files.List(files.ListIndex()), "a.n51");
-
-    files.setPattern("*.txt;*.N51");
-    EXPECT_EQ(entryTexts(files), (QStringList{"a.n51", "b.N51", "c.txt"}));
-    files.setPath(root);
-    EXPECT_EQ(files.ListIndex(), -1);
-    EXPECT_EQ(click.count(), 2) << "a new listing selects nothing";
 }
 
 } // namespace
