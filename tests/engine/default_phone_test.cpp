@@ -24,15 +24,7 @@ TEST(DefaultPhone, TheWorkingDirectoryComesFirstThenTheDataFoldersThenBesideTheP
     EXPECT_EQ(findDefaultPhone(data), data + "/" + kDefaultPhoneFile);
     std::ofstream(dir / kDefaultPhoneFile) << "x";
     EXPECT_EQ(findDefaultPhone(data), kDefaultPhoneFile);
-    fs::remove(dir / kDefaultPhoneFile);
-
-    // The built renderer finds the build tree's copy of the phones beside itself.
-    EXPECT_EQ(fs::path(programDataDir()).filename(), "phones");
-    const std::string command = std::string("\"") + SMSSIM_RENDER_EXE + "\" --text Hallo > out.txt";
-    ASSERT_EQ(std::system(command.c_str()), 0);
-    std::ifstream in("out.txt");
-    std::string first;
-    std::getline(in, first);
-    EXPECT_EQ(first, "Bildanzahl: 1");
     fs::current_path(old);
+    // The built program looks beside itself, in the build tree's copy of the phones.
+    EXPECT_EQ(fs::path(programDataDir()).filename(), "phones");
 }

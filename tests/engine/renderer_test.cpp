@@ -1,6 +1,5 @@
 // The layout of the small test phone (test_phone.h), dot by dot.
 
-#include "display_lines.h"
 #include "dot_recorder.h"
 #include "renderer.h"
 #include "test_phone.h"
@@ -138,36 +137,6 @@ TEST(Renderer, PictureOffsetsAndTheDisplayTest) {
     Bildtest(s, surface);
     EXPECT_EQ(std::tie(surface.lines.back().x1, surface.lines.back().y1),
               std::make_tuple(25.0f, 11.0f));
-}
-
-// Lines on the test phone (test_phone.h), at its pitch or at another.
-TEST(Renderer, DisplayLinesPictureByPicture) {
-    struct Row {
-        std::string text;
-        bool paragraphs, wordWrap = true;
-        double pitch = 4;
-        std::string lines; // "picture text" joined by "|"
-    };
-    const Row rows[] = {{"", false, true, 4, "1 "},
-                        {"AAA AAA BC.", false, true, 4, "1 AAA|1 AAA|2 BC."},
-                        {"AAA AAA BC.", false, false, 4, "1 AAA A|1 AA BC."},
-                        {"A\r\nB", false, true, 4, "1 AB"},
-                        {"A\r\n\r\nB", true, true, 4, "1 A|1 |2 B"},
-                        {"\r\nA\r\n", true, true, 4, "1 |1 A|2 "},
-                        {"B\r\nA\r\nC", true, true, 5, "1 B|1 A|2 C"},
-                        {"A\r\nB\r\nC\r\nA\r\nB", true, true, 4, "1 A|1 B|2 C|2 A|3 B"}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.text);
-        Module1 s = test::loadTestPhone();
-        std::tie(s.Absaetze, s.Zeilensprung, s.Zeilenhoehe) =
-            std::tuple(row.paragraphs, row.wordWrap, row.pitch);
-        DotRecorder dots;
-        const std::int32_t pictures = DisplayZeichnen(s, row.text, dots).bildanzahl;
-        std::string got;
-        for (const DisplayLine& line : displayLines(s, row.text, pictures))
-            got += (got.empty() ? "" : "|") + std::to_string(line.picture) + " " + line.text;
-        EXPECT_EQ(got, row.lines);
-    }
 }
 
 } // namespace
