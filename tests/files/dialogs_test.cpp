@@ -1,5 +1,5 @@
 // The save and open dialogs, driven as a person would: names typed and clicked, the
-// question answered, folders changed, saves that fail.
+// question answered, folders changed, saves that fail; and their drive and folder lists.
 
 #include "dialog_paths.h"
 #include "directory_list.h"
@@ -14,6 +14,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <cerrno>
 #include <filesystem>
 #include <unistd.h>
@@ -34,12 +35,68 @@ TEST(DialogPaths, SaveAppendsTheExtensionUnlessTheLastFourCharactersAreItOpenAdd
     EXPECT_EQ(openDialogPath("/d", "a.n51"), "/d/a.n51");
 }
 
+VolumeInfo vol(const char* root, const char* type = "ext4", bool ready = true, bool dir = true) {
+    return {QString::fromUtf8(root), type, true, ready, dir};
+}
+
+TEST(DriveList, OffersTheVolumesAPersonBrowsesRootFirst) {
+    const std::tuple<std::vector<VolumeInfo>, QString, QStringList> cases[] = {
+        {{vol("/media/usb", "vfat"), vol("/", "overlay")}, "/", {"/", "/media/usb"}},
+        {{}, "/", {"/"}},
+        {{vol("/", "ext4"), vol("/proc", "proc"), vol("/dev/shm", "tmpfs"),
+          vol("/media/ram", "tmpfs"), vol("/boot/efi", "vfat"), vol("/mnt/data")},
+         "/",
+         {"/", "/mnt/data"}},
+        {{vol("/home", "tmpfs"), vol("/srv")}, "/home", {"/", "/home"}},
+        {{vol("/media/cd", "iso9660", false), vol("/mnt/hosts", "ext4", true, false),
+          vol("/run/media/anna/STICK", "exfat")},
+         "/",
+         {"/", "/run/media/anna/STICK"}},
+        {{vol("/mnt/b"), vol("/media/z"), vol("/mnt/b"), vol("/media/a")},
+         "/",
+         {"/", "/media/a", "/media/z", "/mnt/b"}}};
+    for (const auto& [mounted, home, expected] : cases)
+        EXPECT_EQ(browsableVolumes(mounted, home), expected) << expected.join(" ").toStdString();
+
+    const QStringList volumes = {"/", "/media/usb", "/media/usb/inner"};
+    EXPECT_EQ(volumeOf(volumes, "/media/usb/a/b"), "/media/usb");
+    EXPECT_EQ(volumeOf(volumes, "/media/usb/inner/x"), "/media/usb/inner");
+    EXPECT_EQ(volumeOf(volumes, "/media/usb2/x"), "/");
+}
+
+TEST(DriveList, EachVolumeRemembersItsDirectoryAsLongAsTheProgramRuns) {
+    DriveList::Directories shared;
+    DriveList drives({"/", "/media/usb"}, nullptr, &shared);
+    QSignalSpy change(&drives, &DriveList::Change);
+    ASSERT_EQ(drives.Drive(), "/");
+    EXPECT_EQ(drives.currentDirectory(), QDir::currentPath());
+
+    drives.setDrive("/media/usb");
+    drives.setDrive("/media/usb/Bilder");
+    EXPECT_EQ(change.count(), 1) << "the same volume is no change";
+    EXPECT_EQ(drives.currentDirectory(), "/media/usb");
+
+    drives.follow("/media/usb/Bilder");
+    drives.follow("/home/anna/x");
+    EXPECT_EQ(change.count(), 1) << "following the directory list is silent";
+    EXPECT_EQ(drives.Drive(), "/");
+    EXPECT_EQ(drives.currentDirectory(), "/home/anna/x");
+
+    DriveList later({"/", "/media/usb"}, nullptr, &shared);
+    later.setDrive("/media/usb");
+    EXPECT_EQ(later.currentDirectory(), "/media/usb/Bilder");
+    DriveList own({"/", "/media/usb"}, nullptr);
+    own.setDrive("/media/usb");
+    EXPECT_EQ(own.currentDirectory(), "/media/usb") << "a list of its own starts afresh";
+}
+
 class DialogTest : public ::testing::Test {
   protected:
     void SetUp() override {
         root = QString::fromStdString(std::filesystem::canonical(tmp.path()).string());
         dir = root + "/Daten";
-        for (const char* sub : {"Daten/Unterordner", "Daten/Ordner.n51", "Anderer"})
+        for (const char* sub : {"Daten/Unterordner", "Daten/Ordner.n51", "Daten/alpha",
+                                "Daten/.versteckt", "Anderer"})
             ASSERT_TRUE(QDir(root).mkpath(sub));
         writeFile(dir + "/alt.n51", messageFileBytes("alter Text"));
         writeFile(dir + "/b.n51", messageFileBytes("Zweite"));
@@ -284,6 +341,36 @@ TEST_F(OpenTest, OpensWhereItWasLeftAndRemembersFolderAndDrive) {
     QDir::setCurrent(before);
     EXPECT_EQ(std::tuple(child<FileList>(form, "File1")->List(0), state.OeffnenPfad),
               std::tuple(QString("alt.n51"), std::string()));
+}
+
+TEST_F(DialogTest, DirectoryListShowsAncestorsThenSubdirectoriesAndOpensEntries) {
+    DirectoryList list;
+    list.resize(300, 600);
+    list.show();
+    QStringList seen;
+    QObject::connect(&list, &DirectoryList::Change, &list, [&] { seen << list.Path(); });
+    list.setPath(dir + "/");
+    ASSERT_EQ(seen, QStringList{dir}) << "raised before returning, without a trailing slash";
+    QStringList expected = {"/"};
+    expected += dir.split('/', Qt::SkipEmptyParts);
+    const int open = static_cast<int>(expected.size()) - 1;
+    expected += QStringList{"alpha", "Ordner.n51", "Unterordner"}; // no .versteckt
+    QStringList shown;
+    for (int i = 0; i < list.count(); ++i)
+        shown << list.item(i)->text();
+    EXPECT_EQ(shown, expected);
+    EXPECT_EQ(std::tuple(list.currentRow(), list.entryPath(open + 1)),
+              std::tuple(open, dir + "/alpha"));
+    list.setPath(dir + "/alpha/../");
+    EXPECT_EQ(seen.size(), 1) << "the same directory is no change";
+
+    doubleClick(list.viewport(), list.visualItemRect(list.item(open + 2)).center());
+    EXPECT_EQ(list.Path(), dir + "/Ordner.n51");
+    list.setCurrentRow(0);
+    QTest::keyClick(&list, Qt::Key_Return);
+    EXPECT_EQ(list.Path(), "/");
+    list.setPath(dir + "/alt.n51");
+    EXPECT_EQ(list.Path(), dir) << "a file is no directory: its folder opens";
 }
 
 } // namespace
