@@ -137,26 +137,6 @@ TEST(RenderCli, ExitsWithItsStatusAndOneLineOfReason) {
     }
 }
 
-// The pictures themselves are checked where they are made (picture_export_test).
-TEST(RenderCli, ExportsEveryPictureIntoOut) {
-    const test::TempDir temp;
-    const std::string dir = temp.path().string();
-    // Three pictures of 74 x 34 pixels (DrawsThePngAsTheWindowDoes).
-    const std::tuple<std::vector<std::string>, std::string, QSize> rows[] = {
-        {{"gif", "--scale", "2", "--out", dir + "/a.gif"}, "/a.gif", {148, 68}},
-        {{"sheet", "--columns", "2", "--out", dir + "/s.png"}, "/s.png", {172, 92}},
-        {{"png", "--all-pictures", "--scale", "3", "--out", dir + "/b"},
-         "/b/bild-003.png",
-         {222, 102}}};
-    for (auto [args, file, size] : rows) {
-        args.insert(args.begin(),
-                    {"--phone", kMini, "--paragraphs", "--text", "A\nB\nC\nA\nB", "--format"});
-        const CliRun r = run(args);
-        EXPECT_EQ(r.status, ExitStatus::Ok) << r.err;
-        EXPECT_EQ(QImage(QString::fromStdString(dir + file)).size(), size) << file;
-    }
-}
-
 TEST(RenderCli, DrawsThePngAsTheWindowDoes) {
     const CliRun r = run({"--phone", kMini, "--text", "B", "--format", "png"});
     ASSERT_EQ(r.status, ExitStatus::Ok) << r.err;
