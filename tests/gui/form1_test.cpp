@@ -6,6 +6,7 @@
 #include "gui_support.h"
 #include "picture_frames.h"
 #include "qt_texts.h"
+#include "test_phone.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -206,10 +207,8 @@ TEST_F(Form1Test, PlusAndMinusStepThroughThePicturesWithinTheirBounds) {
 // A phone of `width` x `height` display pixels in `folder`.
 std::string phoneWithDisplay(const QString& folder, int width, int height) {
     const std::string path = folder.toStdString() + "/" + std::to_string(width) + ".bsd";
-    std::ofstream(path, std::ios::binary) << "Gross\r\n20\r\n8\r\n.gr\r\n0\r\n"
-                                          << height << "\r\n"
-                                          << width << "\r\n4\r\nAbs\xe4tze: Nein\r\n"
-                                          << "Zeilensprung: Ja\r\n32\r\n:_\r\n";
+    std::ofstream(path, std::ios::binary)
+        << testPhone({{"Gross", 20, 8, ".gr", 0, height, width, 4, false, true}});
     return path;
 }
 
