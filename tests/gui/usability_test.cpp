@@ -40,8 +40,13 @@ TEST_F(Keyboard, TabFollowsTheTabIndexesAndSkipsHiddenControls) {
     ASSERT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("Text1_1"));
     EXPECT_EQ(tabWalk(2).join(' '), "Text1_1 Text2 Text3") << "Tab leaves the paragraph box";
 
-    // A phone without paragraphs hides Check1 and returns to the single-line box.
+    // A phone without paragraphs hides Check1 and returns to the single-line box, with the
+    // message as Ja leaves it, without asking.
+    form->setMessageText("A\r\nB");
     ASSERT_TRUE(form->loadPhone(kPhonesDir + "/Nokia 5110.bsd"));
+    EXPECT_EQ(
+        std::tuple(form->messageText(), form->Text1(1).text(), state.Absaetze, boxes.asked.size()),
+        std::tuple(std::string("AB"), std::string("A\r\nB"), false, 0u));
     text2()->setFocus();
     EXPECT_EQ(tabWalk(8).join(' '),
               "Text2 Text3 Text4 Bild1 Text6 Command2 Command1 Text1_0 Text2");
