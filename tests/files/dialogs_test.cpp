@@ -191,7 +191,8 @@ TEST_F(DialogTest, BothDialogsAreTidyAndTakeTheirTextsFromThePhone) {
 }
 
 // Without a name it asks for one; a click names a file, a cancelled question keeps the
-// dialog open and the file as it was, a double click saves over it; Abbrechen saves nothing.
+// dialog open and the file as it was, a double click saves over it. (Abbrechen is the
+// open dialog's, with the file commands.)
 TEST_F(DialogTest, SaveNeedsANameAClickNamesAFileADoubleClickSavesOverIt) {
     Form2 form(state, boxes, "neu");
     form.show();
@@ -208,20 +209,12 @@ TEST_F(DialogTest, SaveNeedsANameAClickNamesAFileADoubleClickSavesOverIt) {
     EXPECT_EQ(child<QLineEdit>(form, "Text1")->text(), "alt.n51");
     EXPECT_EQ(bytesOf((dir + "/alt.n51").toStdString()), messageFileBytes("alter Text"));
 
-    doubleClick(files->viewport(), centreOf(files, "b.n51"));
+    doubleClick(files->viewport(),
+                files->visualItemRect(files->item(rowOf(files, "b.n51"))).center());
     ASSERT_EQ(boxes.asked.size(), 3u);
     EXPECT_EQ(boxes.asked[2].text, "In Datei " + dir + "/b.n51 speichern?");
     EXPECT_EQ(bytesOf((dir + "/b.n51").toStdString()), messageFileBytes("neu"));
     EXPECT_EQ(form.result(), QDialog::Accepted);
-
-    state.Dateiname = "vorher";
-    Form2 cancelled(state, boxes, "neu");
-    cancelled.show();
-    child<QLineEdit>(cancelled, "Text1")->setText("Gruss");
-    press(cancelled, "Command2");
-    EXPECT_EQ(std::tuple(cancelled.isVisible(), cancelled.result(), state.Dateiname),
-              std::tuple(false, int(QDialog::Rejected), std::string()));
-    EXPECT_FALSE(QFile::exists(dir + "/Gruss.n51"));
 }
 
 TEST_F(DialogTest, ARefusedSaveSaysWhyNamingTheFileKeepsTheDialogAndChangesNothing) {
