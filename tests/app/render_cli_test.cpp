@@ -144,7 +144,7 @@ TEST(RenderCli, DrawsThePngAsTheWindowDoes) {
     EXPECT_EQ(image.size(), QSize(74, 34));
     EXPECT_EQ(image.pixelColor(0, 0), QColor(0xAA, 0xAA, 0xAA));
     // B's top-left pixel (1, 1) sits at (3.08, 3.40) on screen, a 2 x 2 dot.
-    EXPECT_EQ(image.pixelColor(2, 2), QColor(Qt::black));
-    EXPECT_EQ(image.pixelColor(3, 3), QColor(Qt::black));
+    EXPECT_EQ(std::pair(image.pixelColor(2, 2), image.pixelColor(3, 3)),
+              std::pair(QColor(Qt::black), QColor(Qt::black)));
     EXPECT_EQ(image.pixelColor(4, 4), QColor(0xAA, 0xAA, 0xAA)) << "a gap between dots";
 }

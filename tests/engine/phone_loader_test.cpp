@@ -64,11 +64,9 @@ TEST_P(Glyphs, AreReadAsWritten) {
     const GlyphCase& c = GetParam();
     Module1 s;
     const PhoneLists lists = load(s, phone(c.fields));
-    EXPECT_EQ(s.Zeichen[c.code].Breite, c.breite);
-    EXPECT_EQ(s.Zeichen[c.code].Hoehe, c.hoehe);
-    EXPECT_EQ(setPixels(s.Zeichen[c.code]), c.pixels);
-    EXPECT_EQ(lists.verfuegbar, c.verfuegbar);
-    EXPECT_EQ(lists.sonder, c.sonder);
+    const ZeichenTyp& g = s.Zeichen[c.code];
+    EXPECT_EQ(std::tuple(g.Breite, g.Hoehe, setPixels(g), lists.verfuegbar, lists.sonder),
+              std::tuple(c.breite, c.hoehe, c.pixels, c.verfuegbar, c.sonder));
 }
 
 // clang-format off
@@ -101,13 +99,11 @@ TEST(PhoneLoader, ReadsTheHeaderAndTheSwitchesNeedTheirExactText) {
     EXPECT_TRUE(s.Absaetze) << "a phone with paragraphs leaves the mode as it was";
 
     lists = load(s, phone({}, "Abs\xE4tze: Nein", "zeilensprung: ja"));
-    EXPECT_FALSE(lists.absaetzeErlaubt);
-    EXPECT_FALSE(s.Absaetze);
-    EXPECT_FALSE(s.Zeilensprung);
+    EXPECT_EQ(std::tuple(lists.absaetzeErlaubt, s.Absaetze, s.Zeilensprung),
+              std::tuple(false, false, false));
     // Trailing spaces of an unquoted field do not count.
     lists = load(s, phone({}, "Abs\xE4tze: Ja  ", "Zeilensprung: Ja "));
-    EXPECT_TRUE(lists.absaetzeErlaubt);
-    EXPECT_TRUE(s.Zeilensprung);
+    EXPECT_EQ(std::pair(lists.absaetzeErlaubt, s.Zeilensprung), std::pair(true, true));
     // The writer quotes what the loader would otherwise cut or split.
     for (const std::string name : {"", " Mini", "Mini ", "Mini, 2", "Mini"}) {
         test::TestPhone written;
@@ -124,9 +120,8 @@ TEST(PhoneLoader, ASecondPhoneEmptiesCodesItDoesNotDefineButCodeZero) {
     ASSERT_EQ(setPixels(s.Zeichen[65]), "1 1 10 9");
     s.Zeichen[65].punkt(1, 0) = s.Zeichen[65].punkt(0, 1) = 1; // never drawn, never emptied
     load(s, phone({"66", ":#"}));
-    EXPECT_EQ(s.Zeichen[65].Breite, 0);
-    EXPECT_EQ(s.Zeichen[65].Hoehe, 0);
-    EXPECT_EQ(setPixels(s.Zeichen[65]), "0 1 1 0");
+    EXPECT_EQ(std::tuple(s.Zeichen[65].Breite, s.Zeichen[65].Hoehe, setPixels(s.Zeichen[65])),
+              std::tuple(0, 0, "0 1 1 0"));
     EXPECT_EQ(s.Zeichen[0].Breite, 2) << "code 0 is never emptied";
 }
 

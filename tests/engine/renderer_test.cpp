@@ -45,9 +45,8 @@ TEST_P(Layout, PutsTheDotWhereThePhoneDoes) {
     DotRecorder dots;
     EXPECT_EQ(DisplayZeichnen(s, c.text, dots).bildanzahl, c.bildanzahl);
     EXPECT_EQ(s.Bildanzahl, c.bildanzahl);
-    EXPECT_EQ(dots.clears, 1);
-    EXPECT_EQ(dots.backColor, 11184810);
-    EXPECT_EQ(dots.drawWidth(), 2);
+    EXPECT_EQ(std::tuple(dots.clears, dots.backColor, dots.drawWidth()),
+              std::tuple(1, 11184810, 2));
     ASSERT_FALSE(dots.dots.empty());
     EXPECT_EQ(c.dot == kLast ? dots.dots.back() : dots.dots.at(c.dot), c.expected);
 }
@@ -92,8 +91,7 @@ TEST(Renderer, EmptyMessagesLinesOutsideThePictureAndFarPictures) {
     Module1 s = loadTestPhone();
     DotRecorder dots;
     EXPECT_EQ(DisplayZeichnen(s, "", dots).bildanzahl, 1);
-    EXPECT_TRUE(dots.dots.empty());
-    EXPECT_EQ(s.PosX, 0);
+    EXPECT_EQ(std::pair(dots.dots.size(), s.PosX), std::pair(std::size_t{0}, 0));
     DisplayZeichnen(s, "A A", dots);
     EXPECT_EQ(s.PosX, 11);
     DisplayZeichnen(s, "A AAAAAAA", dots);
@@ -128,8 +126,8 @@ TEST(Renderer, PictureOffsetsAndTheDisplayTest) {
     const DrawnLine& first = surface.lines.front();
     EXPECT_EQ(std::tie(first.x1, first.y1, first.x2, first.y2, first.width),
               std::make_tuple(0.0f, 0.0f, 1.0f, 1.0f, 1));
-    EXPECT_EQ(surface.lines.back().x1, 20);
-    EXPECT_EQ(surface.lines.back().y1, 8);
+    EXPECT_EQ(std::tie(surface.lines.back().x1, surface.lines.back().y1),
+              std::make_tuple(20.0f, 8.0f));
     // A line wider and a picture taller than the display: the pattern still reaches its
     // last column and row.
     s.Zeilenbreite = s.Bildhoehe = 30;

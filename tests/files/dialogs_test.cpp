@@ -1,5 +1,7 @@
 // The save and open dialogs, driven as a person would: names typed and clicked, the
-// question answered, folders changed, saves that fail; and their drive and folder lists.
+// question answered, folders changed, saves that fail; their drive and folder lists; and
+// the main window's file commands through them: what the dialog gives reaches the
+// message, the phone or the file, and cancel restores.
 
 #include "dialog_paths.h"
 #include "directory_list.h"
@@ -14,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <cerrno>
 #include <filesystem>
 #include <unistd.h>
@@ -78,8 +81,7 @@ TEST(DriveList, EachVolumeRemembersItsDirectoryAsLongAsTheProgramRuns) {
     drives.follow("/media/usb/Bilder");
     drives.follow("/home/anna/x");
     EXPECT_EQ(change.count(), 1) << "following the directory list is silent";
-    EXPECT_EQ(drives.Drive(), "/");
-    EXPECT_EQ(drives.currentDirectory(), "/home/anna/x");
+    EXPECT_EQ(drives.Drive() + ' ' + drives.currentDirectory(), "/ /home/anna/x");
 
     DriveList later({"/", "/media/usb"}, nullptr, &shared);
     later.setDrive("/media/usb");
@@ -119,9 +121,8 @@ class DialogTest : public ::testing::Test {
     QString root, dir;
     Module1 state;
     ScriptedMessageBoxes boxes;
-    std::vector<std::string> previews; // what the open dialog showed
-    std::function<void(const std::string&)> record = [this](const std::string& t) {
-        previews.push_back(t);
+    std::function<void(const std::string&)> noPreview = [](const std::string& t) {
+        ADD_FAILURE() << "a preview while Vorschau is False: " << t;
     };
 };
 
@@ -173,14 +174,14 @@ TEST_F(DialogTest, BothDialogsAreTidyAndTakeTheirTextsFromThePhone) {
     state.Dateiendung = ".c25";
     writeFile(dir + "/x.C25", "");
     Form2 save(state, boxes, "Hallo");
-    EXPECT_EQ(save.objectName(), "Form2");
     expectTidy(save, "Speichern unter..", "Command1", "Command1",
                {"Command1", "Text1", "Platte", "Command2", "Verzeichnis", "File1"});
     EXPECT_EQ(child<QLabel>(save, "Label2")->text(),
               "Bestehende Kommunikator 9000 XL - Textdateien:");
     EXPECT_EQ(child<QLabel>(save, "Label1")->text(), "Neue Datei:");
-    EXPECT_EQ(child<FileList>(save, "File1")->Pattern(), "*.c25");
-    EXPECT_EQ(child<FileList>(save, "File1")->List(0), "x.C25");
+    EXPECT_EQ(child<FileList>(save, "File1")->Pattern() + ' ' +
+                  child<FileList>(save, "File1")->List(0),
+              "*.c25 x.C25");
 
     Form3 open(state, boxes, [](const std::string&) {});
     open.setLabelCaption("Bestehende Kommunikator 9000 XL - Textdateien:");
@@ -205,8 +206,8 @@ TEST_F(DialogTest, SaveNeedsANameAClickNamesAFileADoubleClickSavesOverIt) {
     boxes.answers = {Answer::Cancel};
     press(form, "Command1");
     EXPECT_EQ(boxes.asked.at(1).text, "In Datei " + dir + "/alt.n51 speichern?");
-    EXPECT_TRUE(form.isVisible());
-    EXPECT_EQ(child<QLineEdit>(form, "Text1")->text(), "alt.n51");
+    EXPECT_EQ(std::pair(form.isVisible(), child<QLineEdit>(form, "Text1")->text()),
+              std::pair(true, QString("alt.n51")));
     EXPECT_EQ(bytesOf((dir + "/alt.n51").toStdString()), messageFileBytes("alter Text"));
 
     doubleClick(files->viewport(),
@@ -257,15 +258,14 @@ TEST_F(DialogTest, ARefusedSaveSaysWhyNamingTheFileKeepsTheDialogAndChangesNothi
         ASSERT_TRUE(!asUser || ::setresuid(0, 0, 0) == 0);
 
         const QString full = dir + "/" + target;
-        EXPECT_EQ(boxes.asked.size(), 2u);
+        ASSERT_EQ(boxes.asked.size(), 2u);
         EXPECT_EQ(boxes.asked[0].text, "In Datei " + full + " speichern?");
         expectAsked(1,
                     "Die Datei „" + full + "“ kann nicht gespeichert werden.\n" +
                         QString::fromUtf8(reason) + ".",
                     "Achtung", Box::Buttons::Ok, Box::Icon::Exclamation);
-        EXPECT_TRUE(form.isVisible());
-        EXPECT_NE(form.result(), QDialog::Accepted);
-        EXPECT_EQ(name->text(), typed);
+        EXPECT_EQ(std::tuple(form.isVisible(), form.result(), name->text()),
+                  std::tuple(true, int(QDialog::Rejected), typed));
         EXPECT_EQ(tmp.contents(), before) << "a file was changed, made or left behind";
         if (step == Step::Write) {
             EXPECT_TRUE(failing.opened.starts_with((dir + "/.alt.n51.tmp-").toStdString()))
@@ -274,34 +274,30 @@ TEST_F(DialogTest, ARefusedSaveSaysWhyNamingTheFileKeepsTheDialogAndChangesNothi
     }
 }
 
-using OpenTest = DialogTest;
-
-TEST_F(OpenTest, OkNeedsASelectedFileAndEnterPressesIt) {
+TEST_F(DialogTest, OkNeedsASelectedFileAndEnterPressesIt) {
     state.Dateiname = "vorher";
-    Form3 form(state, boxes, record);
+    Form3 form(state, boxes, noPreview);
     form.setPattern("*.n51");
     form.show();
     press(form, "Command1");
     expectAsked(0, "Datei auswählen!", "Achtung", Box::Buttons::Ok, Box::Icon::Exclamation);
-    EXPECT_EQ(state.Dateiname, "vorher");
-    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(std::pair(state.Dateiname, form.isVisible()), std::pair(std::string("vorher"), true));
 
     state.Dateiname.clear();
     select(child<FileList>(form, "File1"), "c.N51");
     EXPECT_EQ(state.Dateiname, "") << "a click leaves no result";
     QTest::keyClick(&form, Qt::Key_Return);
-    EXPECT_EQ(state.Dateiname, (dir + "/c.N51").toStdString());
-    EXPECT_EQ(form.result(), QDialog::Accepted);
-    EXPECT_TRUE(previews.empty()) << "no preview while Vorschau is False";
+    EXPECT_EQ(std::pair(state.Dateiname, form.result()),
+              std::pair((dir + "/c.N51").toStdString(), int(QDialog::Accepted)));
 }
 
 // Each dialog opens where it was left, else where the other one was, a folder that has
 // gone at its nearest parent; the folder and the drive moved to are remembered.
-TEST_F(OpenTest, OpensWhereItWasLeftAndRemembersFolderAndDrive) {
+TEST_F(DialogTest, OpensWhereItWasLeftAndRemembersFolderAndDrive) {
     const QString other = root + "/Anderer";
     state.OeffnenPfad = (other + "/weg/tiefer").toStdString();
     {
-        Form3 form(state, boxes, record);
+        Form3 form(state, boxes, noPreview);
         EXPECT_EQ(child<FileList>(form, "File1")->Path(), other);
         EXPECT_EQ(state.OeffnenPfad, other.toStdString());
         auto* platte = child<DriveList>(form, "Platte");
@@ -324,7 +320,7 @@ TEST_F(OpenTest, OpensWhereItWasLeftAndRemembersFolderAndDrive) {
     state.SpeichernPfad.clear();
     const QString before = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(dir));
-    Form3 form(state, boxes, record);
+    Form3 form(state, boxes, noPreview);
     form.setPattern("*.n51");
     QDir::setCurrent(before);
     EXPECT_EQ(std::tuple(child<FileList>(form, "File1")->List(0), state.OeffnenPfad),
@@ -359,6 +355,132 @@ TEST_F(DialogTest, DirectoryListShowsAncestorsThenSubdirectoriesAndOpensEntries)
     EXPECT_EQ(list.Path(), "/");
     list.setPath(dir + "/alt.n51");
     EXPECT_EQ(list.Path(), dir) << "a file is no directory: its folder opens";
+}
+
+class FileCommandsTest : public MainWindowTest {
+  protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        for (const auto& [name, text] :
+             {std::pair("eins", "Eins"), {"zwei", "Zwei"}, {"absatz", "A\r\nB"}, {"leer", ""}})
+            writeFile(dir + "/" + name + ".gui", messageFileBytes(text));
+        writeFile(dir + "/kaputt.gui", "72\r\nabc\r\n");
+        state.OeffnenPfad = dir.toStdString();
+    }
+
+    void startAtPictureThree() {
+        form->setMessageText("Vorher");
+        form->setText6("3");
+        state.Bildversatz = -24;
+    }
+
+    // Every file command ends on picture 1 of the message.
+    void expectPictureOneOf(const std::string& text) {
+        EXPECT_EQ(form->messageText(), text);
+        EXPECT_EQ(std::pair(form->text6(), state.Bildversatz), std::pair(QString("1"), 0));
+        EXPECT_EQ(bild1(), enginePicture(state, text));
+    }
+
+    QTemporaryDir tmp;
+    const QString dir = QDir(tmp.path()).canonicalPath();
+};
+
+TEST_F(FileCommandsTest, OpenPreviewsEachClickedFileAndTakesTheChosenOne) {
+    // The files clicked, then OK ('o', 'p' in the paragraph box), a double click on the last
+    // one ('d') or cancel ('c'); what each click showed, and the message taken.
+    const struct {
+        std::vector<QString> clicked;
+        char end;
+        std::vector<std::string> previews;
+        std::string result;
+    } rows[] = {
+        {{"eins.gui", "zwei.gui"}, 'c', {"Eins", "Zwei"}, "Vorher"},
+        {{"eins.gui"}, 'o', {"Eins"}, "Eins"},
+        {{"leer.gui"}, 'o', {""}, ""},
+        {{"zwei.gui"}, 'd', {"Zwei"}, "Zwei"},
+        {{"kaputt.gui"}, 'o', {"Vorher"}, "Vorher"}, // unreadable: said twice, text kept
+        {{"absatz.gui"}, 'o', {"A\r\nB"}, "A\r\nB"}, // the single-line box keeps breaks
+        {{"absatz.gui"}, 'p', {"A\r\nB"}, "A\r\nB"}, // OK in the paragraph box
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.clicked.back().toStdString() + " " + row.end);
+        if (row.end == 'p')
+            check1()->click();
+        startAtPictureThree();
+        boxes.asked.clear();
+        std::vector<std::string> previews;
+        whenModal<Form3>(form.get(), [&](Form3& dialog) {
+            EXPECT_EQ(child<QLabel>(dialog, "Label1")->text(),
+                      "Bestehende GUI-Testhandy - Textdateien:");
+            auto* files = child<FileList>(dialog, "File1");
+            EXPECT_EQ(std::pair(files->Pattern(), state.Vorschau),
+                      std::pair(QString("*.gui"), true));
+            for (const QString& name : row.clicked) {
+                select(files, name);
+                previews.push_back(form->messageText());
+            }
+            if (row.end == 'd')
+                emit files->itemDoubleClicked(files->currentItem());
+            else
+                press(dialog, row.end == 'c' ? "Command2" : "Command1");
+        });
+        child<QAction>("Öffnen")->trigger();
+        EXPECT_EQ(previews, row.previews);
+        expectPictureOneOf(row.result);
+        EXPECT_EQ(form->Text1(row.end == 'p' ? 1 : 0).text(), row.result);
+        EXPECT_EQ(std::pair(state.Vorschau, state.Dateiname), std::pair(false, std::string()));
+        EXPECT_EQ(boxes.asked.size(), row.clicked.back() == "kaputt.gui" ? 2u : 0u);
+        for (const auto& box : boxes.asked)
+            EXPECT_TRUE(box.text.contains("kaputt.gui“ kann nicht gelesen werden")) << row.end;
+        // Quitting asks only for a message that was not opened (answered Nein here).
+        boxes.asked.clear();
+        form->close();
+        EXPECT_EQ(boxes.asked.size(), row.result == "Vorher" ? 1u : 0u);
+        form->show();
+    }
+}
+
+TEST_F(FileCommandsTest, LoadingAPhoneReturnsToPictureOne) {
+    // Closed, refused, and taken: the folder, the file and then the phone in use.
+    const std::tuple<std::string, const char*, const char*> rows[] = {
+        {"", nullptr, "GUI-Testhandy"},
+        {std::string(SMSSIM_TEST_DATA) + "/gui", "zero-picture-height.bsd", "GUI-Testhandy"},
+        {kPhonesDir, "Nokia 5110.bsd", "Nokia 5110"}};
+    state.Dateiname = kPhonesDir + "/Nokia 5110.bsd"; // stale: not to be loaded on close
+    for (const auto& [folder, file, phone] : rows) {
+        startAtPictureThree();
+        whenModal<Form3>(form.get(), [&](Form3& dialog) {
+            EXPECT_EQ(child<QLabel>(dialog, "Label1")->text(), "Zeichensatz - Dateien:");
+            EXPECT_EQ(child<FileList>(dialog, "File1")->Pattern(), "*.bsd");
+            if (!file)
+                return void(dialog.close());
+            child<DirectoryList>(dialog, "Verzeichnis")->setPath(QString::fromStdString(folder));
+            select(child<FileList>(dialog, "File1"), file);
+            EXPECT_EQ(form->messageText(), "Vorher") << "no preview of phone definitions";
+            press(dialog, "Command1");
+        });
+        child<QAction>("Zeichensatz")->trigger();
+        EXPECT_EQ(state.Telefonname, phone);
+        expectPictureOneOf("Vorher");
+        EXPECT_EQ(boxes.asked.size(), file && phone[0] == 'G' ? 1u : 0u) << "refused: named";
+        boxes.asked.clear();
+    }
+}
+
+TEST_F(FileCommandsTest, SaveWritesTheCurrentMessage) {
+    check1()->click();
+    form->setMessageText("Hallo\r\nWelt");
+    whenModal<Form2>(form.get(), [&](Form2& dialog) {
+        child<QLineEdit>(dialog, "Text1")->setText("Gruss");
+        press(dialog, "Command1");
+    });
+    child<QAction>("Speichern")->trigger();
+    ASSERT_EQ(boxes.asked.size(), 1u);
+    EXPECT_EQ(boxes.asked[0].text, "In Datei " + dir + "/Gruss.gui speichern?")
+        << "never used, the save dialog opens where the open dialog was";
+    EXPECT_EQ(NachrichtLesen((dir + "/Gruss.gui").toStdString()), "Hallo\r\nWelt");
+    form->close();
+    EXPECT_EQ(boxes.asked.size(), 1u) << "a saved message ends without a question";
 }
 
 } // namespace

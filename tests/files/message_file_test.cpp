@@ -114,8 +114,8 @@ TEST(MessageFile, OverwriteKeepsPermissionsWritesThroughLinksAndReplacesAllConte
     fs::create_symlink("Gruss.n51", link);
 
     ASSERT_TRUE(NachrichtSchreiben(link.string(), "Hallo"));
-    EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(bytesOf(target), messageFileBytes("Hallo"));
+    EXPECT_EQ(std::pair(fs::is_symlink(link), bytesOf(target)),
+              std::pair(true, messageFileBytes("Hallo")));
     EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }

@@ -28,9 +28,9 @@ QStringList tabWalk(int presses) {
     return walked;
 }
 
-using Keyboard = MainWindowTest;
+using Usability = MainWindowTest;
 
-TEST_F(Keyboard, TabFollowsTheTabIndexesAndSkipsHiddenControls) {
+TEST_F(Usability, TabFollowsTheTabIndexesAndSkipsHiddenControls) {
     // The test phone allows paragraphs, so Check1 is shown; Text1(1) is hidden.
     activate(form.get());
     EXPECT_EQ(tabWalk(9).join(' '),
@@ -59,7 +59,7 @@ TEST_F(Keyboard, TabFollowsTheTabIndexesAndSkipsHiddenControls) {
 }
 
 // Each dialog also opens on the screen and clear of the display, wherever the window is.
-TEST_F(Keyboard, EscapeDoesWhatTheCloseBoxDoesInEveryDialogFromEveryControl) {
+TEST_F(Usability, EscapeDoesWhatTheCloseBoxDoesInEveryDialogFromEveryControl) {
     activate(form.get());
     form->setMessageText(std::string(30, 'q'));
     const QRect screen = form->screen()->availableGeometry();
@@ -106,7 +106,7 @@ TEST_F(Keyboard, EscapeDoesWhatTheCloseBoxDoesInEveryDialogFromEveryControl) {
 
 // The real question boxes: J and N answer with or without Alt, Enter gives the default
 // button, Escape "Nein" (or the only button); '-' where a key does nothing.
-TEST_F(Keyboard, MessageBoxesAnswerToTheirKeys) {
+TEST_F(Usability, MessageBoxesAnswerToTheirKeys) {
     using B = MessageBoxes::Buttons;
     const std::pair<Qt::Key, Qt::KeyboardModifier> keys[] = {
         {Qt::Key_J, Qt::NoModifier},      {Qt::Key_N, Qt::NoModifier},
@@ -165,9 +165,7 @@ void expectAccessibleNames(QWidget* window, std::size_t expectedControls) {
     EXPECT_EQ(controls, expectedControls) << window->objectName().toStdString();
 }
 
-using AccessibleNames = MainWindowTest;
-
-TEST_F(AccessibleNames, OfEveryWindow) {
+TEST_F(Usability, AccessibleNamesOfEveryWindow) {
     expectAccessibleNames(form.get(), 10);
     EXPECT_EQ(text1_0()->accessibleName(), QStringLiteral("Nachricht"));
     EXPECT_EQ(child<QLabel>("Label3")->accessibleName(), "Verbleibende Buchstaben");

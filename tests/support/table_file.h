@@ -3,6 +3,7 @@
 // tabs (none empty at the end), "#" starts a comment line. Row names for test names come from the
 // first column.
 
+#include <algorithm>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -39,9 +40,8 @@ inline std::vector<TableRow> readTable(const std::string& path) {
 
 inline std::string rowName(const ::testing::TestParamInfo<TableRow>& info) {
     std::string name = info.param[0];
-    for (char& c : name)
-        if (!std::isalnum(static_cast<unsigned char>(c)))
-            c = '_';
+    std::replace_if(
+        name.begin(), name.end(), [](unsigned char c) { return !std::isalnum(c); }, '_');
     return name;
 }
 
