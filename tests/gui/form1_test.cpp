@@ -411,6 +411,7 @@ TEST_F(Form1Test, ExportAndCopyFromTheMenu) {
     EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), shown);
     EXPECT_EQ(form->statusBar()->currentMessage(), "Bild in die Zwischenablage kopiert");
     activate(form.get());
+    QGuiApplication::clipboard()->clear();
     form->Bild1().setFocus();
     QTest::keyClick(&form->Bild1(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), shown)
