@@ -16,7 +16,6 @@ using namespace smssim;
 namespace {
 
 const std::string kData = SMSSIM_TEST_DATA;
-using Pixels = std::vector<std::pair<int, int>>;
 
 // Header of a valid phone; glyph fields follow.
 std::string phone(const std::vector<std::string>& glyphFields,
@@ -36,13 +35,14 @@ PhoneLists load(Module1& s, const std::string& data) {
     return r.value_or(PhoneLists{});
 }
 
-// Row 0 and column 0 included: they are kept although never drawn.
-Pixels setPixels(const ZeichenTyp& g) {
-    Pixels out;
+// The set pixels as "row column" pairs, row 0 and column 0 included: they are kept although
+// never drawn.
+std::string setPixels(const ZeichenTyp& g) {
+    std::string out;
     for (int r = 0; r <= 10; ++r)
         for (int c = 0; c <= 10; ++c)
             if (g.punkt(r, c))
-                out.emplace_back(r, c);
+                out += (out.empty() ? "" : " ") + std::to_string(r) + " " + std::to_string(c);
     return out;
 }
 
@@ -58,25 +58,15 @@ struct GlyphCase {
     const char* sonder = "";
 };
 
-Pixels pixelsOf(const char* pairs) {
-    Pixels out;
-    std::istringstream in(pairs);
-    for (int r = 0, c = 0; in >> r >> c;)
-        out.emplace_back(r, c);
-    return out;
-}
-
 class Glyphs : public ::testing::TestWithParam<GlyphCase> {};
 
 TEST_P(Glyphs, AreReadAsWritten) {
     const GlyphCase& c = GetParam();
     Module1 s;
     const PhoneLists lists = load(s, phone(c.fields));
-    EXPECT_EQ(s.Zeichen[c.code].Breite, c.breite);
-    EXPECT_EQ(s.Zeichen[c.code].Hoehe, c.hoehe);
-    EXPECT_EQ(setPixels(s.Zeichen[c.code]), pixelsOf(c.pixels));
-    EXPECT_EQ(lists.verfuegbar, c.verfuegbar);
-    EXPECT_EQ(lists.sonder, c.sonder);
+    const ZeichenTyp& g = s.Zeichen[c.code];
+    EXPECT_EQ(std::tuple(g.Breite, g.Hoehe, setPixels(g), lists.verfuegbar, lists.sonder),
+              std::tuple(c.breite, c.hoehe, c.pixels, c.verfuegbar, c.sonder));
 }
 
 // clang-format off
@@ -109,13 +99,11 @@ TEST(PhoneLoader, ReadsTheHeaderAndTheSwitchesNeedTheirExactText) {
     EXPECT_TRUE(s.Absaetze) << "a phone with paragraphs leaves the mode as it was";
 
     lists = load(s, phone({}, "Abs\xE4tze: Nein", "zeilensprung: ja"));
-    EXPECT_FALSE(lists.absaetzeErlaubt);
-    EXPECT_FALSE(s.Absaetze);
-    EXPECT_FALSE(s.Zeilensprung);
+    EXPECT_EQ(std::tuple(lists.absaetzeErlaubt, s.Absaetze, s.Zeilensprung),
+              std::tuple(false, false, false));
     // Trailing spaces of an unquoted field do not count.
     lists = load(s, phone({}, "Abs\xE4tze: Ja  ", "Zeilensprung: Ja "));
-    EXPECT_TRUE(lists.absaetzeErlaubt);
-    EXPECT_TRUE(s.Zeilensprung);
+    EXPECT_EQ(std::pair(lists.absaetzeErlaubt, s.Zeilensprung), std::pair(true, true));
     // The writer quotes what the loader would otherwise cut or split.
     for (const std::string name : {"", " Mini", "Mini ", "Mini, 2", "Mini"}) {
         test::TestPhone written;
@@ -129,12 +117,11 @@ TEST(PhoneLoader, ASecondPhoneEmptiesCodesItDoesNotDefineButCodeZero) {
     Module1 s;
     // Row 10 is emptied too.
     load(s, phone({"0", ":#", "65", ":#", ":", ":", ":", ":", ":", ":", ":", ":", ":________#"}));
-    ASSERT_EQ(setPixels(s.Zeichen[65]), (Pixels{{1, 1}, {10, 9}}));
+    ASSERT_EQ(setPixels(s.Zeichen[65]), "1 1 10 9");
     s.Zeichen[65].punkt(1, 0) = s.Zeichen[65].punkt(0, 1) = 1; // never drawn, never emptied
     load(s, phone({"66", ":#"}));
-    EXPECT_EQ(s.Zeichen[65].Breite, 0);
-    EXPECT_EQ(s.Zeichen[65].Hoehe, 0);
-    EXPECT_EQ(setPixels(s.Zeichen[65]), (Pixels{{0, 1}, {1, 0}}));
+    EXPECT_EQ(std::tuple(s.Zeichen[65].Breite, s.Zeichen[65].Hoehe, setPixels(s.Zeichen[65])),
+              std::tuple(0, 0, "0 1 1 0"));
     EXPECT_EQ(s.Zeichen[0].Breite, 2) << "code 0 is never emptied";
 }
 

@@ -1,4 +1,4 @@
-// SMS cost at the part edges and glyph findings. Texts are
+// SMS cost at the part edges; the glyph findings show in the status bar rows. Texts are
 // Windows-1252: "\x80" is the euro sign (extension table), "\xE2" is â (in neither table).
 
 #include "sms_check.h"
@@ -23,8 +23,6 @@ constexpr auto U = SmsEncoding::Ucs2;
 TEST(SmsCheck, CostAtThePartEdges) {
     const std::pair<std::string, SmsCost> rows[] = {
         {"", {G, 0, 0, 160, ""}},
-        {"a", {G, 1, 1, 159, ""}},
-        {times(70, "a"), {G, 70, 1, 90, ""}},
         {times(153, "a"), {G, 153, 1, 7, ""}},
         {times(154, "a"), {G, 154, 1, 6, ""}},
         {times(160, "a"), {G, 160, 1, 0, ""}},
@@ -50,18 +48,6 @@ TEST(SmsCheck, CostAtThePartEdges) {
         ++septets[gsm7Septets(static_cast<std::uint8_t>(code))];
     EXPECT_EQ(septets[1], 117) << "128 less the escape and ten Greek capitals";
     EXPECT_EQ(septets[2], 10);
-}
-
-TEST(SmsCheck, GlyphFindings) {
-    const GlyphKinds kinds = glyphKinds({true, " ABb", "b\xE4\x80"});
-    const std::string euro = "\x80"; // split off: "\x80b" would be one escape
-    const std::pair<std::string, GlyphFindings> rows[] = {
-        {"", {"", ""}},
-        {"AB A", {"", ""}},
-        {"xA\r\nyx\tB", {"xy\t", ""}},
-        {euro + "bZ\xE4" + euro + "Z", {"Z", euro + "b\xE4"}}};
-    for (const auto& [text, found] : rows)
-        EXPECT_EQ(glyphFindings(text, kinds), found) << text;
 }
 
 } // namespace

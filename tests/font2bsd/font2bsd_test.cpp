@@ -109,8 +109,7 @@ TEST(Font2bsd, GlyphsKeepBaselineAndAdvanceAndSplitAtTheGsmAlphabet) {
     EXPECT_EQ(s.Telefonname, "Fix, 1");
     EXPECT_EQ(std::tie(s.Zeilenhoehe, s.Bildhoehe, s.Zeilenbreite),
               std::make_tuple(6.0, 48.0, 82.0));
-    EXPECT_EQ(loaded->verfuegbar, "\n\rTWag");
-    EXPECT_EQ(loaded->sonder, "|\xAD");
+    EXPECT_EQ(std::tuple(loaded->verfuegbar, loaded->sonder), std::tuple("\n\rTWag", "|\xAD"));
     const std::pair<int, std::string> glyphs[] = {
         {'a', "4|...|###|#.#|###|...|..."},
         {'g', "4|...|...|###|#.#|###|..#"},

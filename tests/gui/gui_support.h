@@ -72,8 +72,13 @@ inline int rowOf(const FileList* list, const QString& name) {
 inline void select(FileList* list, const QString& name) {
     list->setListIndex(rowOf(list, name));
 }
-inline QPoint centreOf(const FileList* list, const QString& name) {
-    return list->visualItemRect(list->item(rowOf(list, name))).center();
+
+// A real double click: press and release, then the double-click event and release.
+// QTest::mouseDClick alone sends no press, which item views need first.
+inline void doubleClick(QWidget* viewport, QPoint at) {
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, at);
 }
 
 // Shows `window` and makes it active, so that focus and shortcuts behave.

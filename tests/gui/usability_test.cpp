@@ -28,9 +28,9 @@ QStringList tabWalk(int presses) {
     return walked;
 }
 
-using Keyboard = MainWindowTest;
+using Usability = MainWindowTest;
 
-TEST_F(Keyboard, TabFollowsTheTabIndexesAndSkipsHiddenControls) {
+TEST_F(Usability, TabFollowsTheTabIndexesAndSkipsHiddenControls) {
     // The test phone allows paragraphs, so Check1 is shown; Text1(1) is hidden.
     activate(form.get());
     EXPECT_EQ(tabWalk(9).join(' '),
@@ -40,8 +40,13 @@ TEST_F(Keyboard, TabFollowsTheTabIndexesAndSkipsHiddenControls) {
     ASSERT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("Text1_1"));
     EXPECT_EQ(tabWalk(2).join(' '), "Text1_1 Text2 Text3") << "Tab leaves the paragraph box";
 
-    // A phone without paragraphs hides Check1 and returns to the single-line box.
+    // A phone without paragraphs hides Check1 and returns to the single-line box, with the
+    // message as Ja leaves it, without asking.
+    form->setMessageText("A\r\nB");
     ASSERT_TRUE(form->loadPhone(kPhonesDir + "/Nokia 5110.bsd"));
+    EXPECT_EQ(
+        std::tuple(form->messageText(), form->Text1(1).text(), state.Absaetze, boxes.asked.size()),
+        std::tuple(std::string("AB"), std::string("A\r\nB"), false, 0u));
     text2()->setFocus();
     EXPECT_EQ(tabWalk(8).join(' '),
               "Text2 Text3 Text4 Bild1 Text6 Command2 Command1 Text1_0 Text2");
@@ -54,7 +59,7 @@ TEST_F(Keyboard, TabFollowsTheTabIndexesAndSkipsHiddenControls) {
 }
 
 // Each dialog also opens on the screen and clear of the display, wherever the window is.
-TEST_F(Keyboard, EscapeDoesWhatTheCloseBoxDoesInEveryDialogFromEveryControl) {
+TEST_F(Usability, EscapeDoesWhatTheCloseBoxDoesInEveryDialogFromEveryControl) {
     activate(form.get());
     form->setMessageText(std::string(30, 'q'));
     const QRect screen = form->screen()->availableGeometry();
@@ -101,7 +106,7 @@ TEST_F(Keyboard, EscapeDoesWhatTheCloseBoxDoesInEveryDialogFromEveryControl) {
 
 // The real question boxes: J and N answer with or without Alt, Enter gives the default
 // button, Escape "Nein" (or the only button); '-' where a key does nothing.
-TEST_F(Keyboard, MessageBoxesAnswerToTheirKeys) {
+TEST_F(Usability, MessageBoxesAnswerToTheirKeys) {
     using B = MessageBoxes::Buttons;
     const std::pair<Qt::Key, Qt::KeyboardModifier> keys[] = {
         {Qt::Key_J, Qt::NoModifier},      {Qt::Key_N, Qt::NoModifier},
@@ -160,9 +165,7 @@ void expectAccessibleNames(QWidget* window, std::size_t expectedControls) {
     EXPECT_EQ(controls, expectedControls) << window->objectName().toStdString();
 }
 
-using AccessibleNames = MainWindowTest;
-
-TEST_F(AccessibleNames, OfEveryWindow) {
+TEST_F(Usability, AccessibleNamesOfEveryWindow) {
     expectAccessibleNames(form.get(), 10);
     EXPECT_EQ(text1_0()->accessibleName(), QStringLiteral("Nachricht"));
     EXPECT_EQ(child<QLabel>("Label3")->accessibleName(), "Verbleibende Buchstaben");

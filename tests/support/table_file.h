@@ -1,9 +1,12 @@
 #pragma once
 // Expected results kept beside their data files: one row a line, columns separated by
-// tabs, "#" starts a comment line. Row names for test names come from the first column.
+// tabs (none empty at the end), "#" starts a comment line. Row names for test names come from the
+// first column.
 
+#include <algorithm>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -23,17 +26,12 @@ inline std::vector<TableRow> readTable(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::vector<TableRow> rows;
     for (std::string line; std::getline(in, line);) {
-        if (line.empty() || line[0] == '#')
-            continue;
         TableRow row;
-        for (std::size_t start = 0;;) {
-            const std::size_t tab = line.find('\t', start);
-            row.columns.push_back(line.substr(start, tab - start));
-            if (tab == std::string::npos)
-                break;
-            start = tab + 1;
-        }
-        rows.push_back(std::move(row));
+        std::istringstream cells(line);
+        for (std::string cell; line[0] != '#' && std::getline(cells, cell, '\t');)
+            row.columns.push_back(cell);
+        if (!row.columns.empty())
+            rows.push_back(std::move(row));
     }
     if (rows.empty())
         ADD_FAILURE() << "no rows in " << path;
@@ -42,9 +40,8 @@ inline std::vector<TableRow> readTable(const std::string& path) {
 
 inline std::string rowName(const ::testing::TestParamInfo<TableRow>& info) {
     std::string name = info.param[0];
-    for (char& c : name)
-        if (!std::isalnum(static_cast<unsigned char>(c)))
-            c = '_';
+    std::replace_if(
+        name.begin(), name.end(), [](unsigned char c) { return !std::isalnum(c); }, '_');
     return name;
 }
 
