@@ -1,11 +1,16 @@
 // Phone definitions: the grammar of the glyph section, then every odd file in
 // tests/data/hardening: the refused ones name file, line and reason and leave the
-// loaded phone as it was; the odd but valid ones load right.
+// loaded phone as it was; the odd but valid ones load right. And where the program
+// finds its default phone.
 
+#include "default_phone.h"
 #include "phone_loader.h"
 #include "table_file.h"
+#include "temp_dir.h"
 #include "test_phone.h"
 
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
@@ -172,5 +177,23 @@ INSTANTIATE_TEST_SUITE_P(Hardening, AcceptedPhoneFile,
                          ::testing::ValuesIn(test::readTable(kData +
                                                              "/hardening/accepted-phones.txt")),
                          test::rowName);
+
+// The working directory first, then the data folders (the installed phones beside the
+// program among them).
+TEST(DefaultPhone, TheWorkingDirectoryComesFirstThenTheDataFolders) {
+    namespace fs = std::filesystem;
+    const fs::path old = fs::current_path();
+    const test::TempDir temp;
+    const std::string data = temp / "data";
+    fs::create_directories(data);
+    fs::current_path(temp.path());
+    EXPECT_EQ(findDefaultPhone(data), kDefaultPhoneFile) << "named even when missing";
+    EXPECT_EQ(defaultPhoneCandidates(data).back(), data + "/" + kDefaultPhoneFile);
+    std::ofstream(data + "/" + kDefaultPhoneFile) << "x";
+    EXPECT_EQ(findDefaultPhone(data), data + "/" + kDefaultPhoneFile);
+    std::ofstream(kDefaultPhoneFile) << "x";
+    EXPECT_EQ(findDefaultPhone(data), kDefaultPhoneFile);
+    fs::current_path(old);
+}
 
 } // namespace

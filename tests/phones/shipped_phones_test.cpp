@@ -1,19 +1,15 @@
 // The phone definitions installed with the program: each loads, draws every character
 // a user can type, distinguishably, and fits its lines on its display. Where the glyphs
-// sit is the font's, pinned by the phones made from it byte for byte. And where the
-// program looks for its default phone.
+// sit is the font's, pinned by the phones made from it byte for byte.
 
-#include "default_phone.h"
 #include "phone_loader.h"
 #include "phone_writer.h"
-#include "temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
@@ -94,24 +90,6 @@ TEST(ShippedPhones, LoadDrawEveryCharacterAndFitTheirDisplays) {
     }
     EXPECT_GE(phones, 3);
     EXPECT_TRUE(paragraphs && noWrap) << "the set shows every option";
-}
-
-// Where the program finds its default phone: the working directory first, then the data
-// folders (the installed phones beside the program among them).
-TEST(DefaultPhone, TheWorkingDirectoryComesFirstThenTheDataFolders) {
-    const fs::path old = fs::current_path();
-    const smssim::test::TempDir temp;
-    const fs::path& dir = temp.path();
-    const std::string data = temp / "data";
-    fs::create_directories(data);
-    fs::current_path(dir);
-    EXPECT_EQ(findDefaultPhone(data), kDefaultPhoneFile) << "named even when missing";
-    EXPECT_EQ(defaultPhoneCandidates(data).back(), data + "/" + kDefaultPhoneFile);
-    std::ofstream(dir / "data" / kDefaultPhoneFile) << "x";
-    EXPECT_EQ(findDefaultPhone(data), data + "/" + kDefaultPhoneFile);
-    std::ofstream(dir / kDefaultPhoneFile) << "x";
-    EXPECT_EQ(findDefaultPhone(data), kDefaultPhoneFile);
-    fs::current_path(old);
 }
 
 } // namespace
