@@ -75,7 +75,8 @@ TEST(RenderCli, WritesTheGoldenOutputs) {
     }
     // The C header is C99 as it stands.
     const std::string c = kData + "/golden/nokia-5110-c-rows.txt";
-    EXPECT_EQ(std::system(("gcc -std=c99 -pedantic-errors -fsyntax-only -x c '" + c + "'").c_str()), 0);
+    EXPECT_EQ(std::system(("gcc -std=c99 -pedantic-errors -fsyntax-only -x c '" + c + "'").c_str()),
+              0);
 }
 
 // Status 2 for wrong arguments, 1 for a file or text it cannot use, 3 beyond --max-parts
