@@ -48,7 +48,7 @@ const OptionTable kOptions{
     {"text", "TEXT", "die Nachricht als UTF-8; ein Zeilenende ist ein Absatz"},
     {"text-file", "DATEI", "die Nachricht aus einer UTF-8-Textdatei"},
     {"message", "DATEI", "die Nachricht aus einer Nachrichtendatei des Programms"},
-    {"format", "FORMAT", "dots, ascii, png, json, gif oder sheet (Vorgabe: dots)"},
+    {"format", "FORMAT", "dots, ascii, png, json, gif, sheet, xbm, pbm oder c\n(Vorgabe: dots)"},
     {"out", "DATEI", "Ausgabe in diese Datei (Vorgabe: die Standardausgabe)"},
     {"max-parts", "N",
      "Status 3, wenn die Nachricht mehr als N SMS braucht\n(Vorgabe: keine Grenze)"},
@@ -61,7 +61,11 @@ const OptionTable kOptions{
      "so lange steht jedes Bild im GIF, 10 bis " + std::to_string(kMaxGifDelayMs) +
          " (Vorgabe: " + std::to_string(kDefaultGifDelayMs) + ")"},
     {"columns", "N",
-     "Bilder je Reihe im sheet (Vorgabe: " + std::to_string(kDefaultSheetColumns) + ")"}};
+     "Bilder je Reihe im sheet (Vorgabe: " + std::to_string(kDefaultSheetColumns) + ")"},
+    {"name", "NAME", "der Name im C-Code von xbm und c (Vorgabe: bild)"},
+    {"bytes", "ORDNUNG",
+     "die Bytes des C-Headers: pages (PCD8544, SSD1306) oder rows\n(Adafruit drawBitmap) "
+     "(Vorgabe: pages)"}};
 
 Result<> setFormat(RenderOptions& o, const QCommandLineParser& parser) {
     const auto name = optionValue(parser, "format");
@@ -70,14 +74,33 @@ Result<> setFormat(RenderOptions& o, const QCommandLineParser& parser) {
     const std::pair<const char*, RenderFormat> formats[] = {
         {"dots", RenderFormat::Dots}, {"ascii", RenderFormat::Ascii},
         {"png", RenderFormat::Png},   {"json", RenderFormat::Json},
-        {"gif", RenderFormat::Gif},   {"sheet", RenderFormat::Sheet}};
+        {"gif", RenderFormat::Gif},   {"sheet", RenderFormat::Sheet},
+        {"xbm", RenderFormat::Xbm},   {"pbm", RenderFormat::Pbm},
+        {"c", RenderFormat::C}};
     for (const auto& [known, format] : formats)
         if (*name == known) {
             o.format = format;
             return {};
         }
     return usageProblem("unbekanntes Format „" + *name +
-                        "“ (dots, ascii, png, json, gif oder sheet)");
+                        "“ (dots, ascii, png, json, gif, sheet, xbm, pbm oder c)");
+}
+
+// The C names and the byte order of the firmware formats.
+Result<> setFirmwareOptions(RenderOptions& o, const QCommandLineParser& parser) {
+    if (const auto name = optionValue(parser, "name")) {
+        if (!isCIdentifier(*name))
+            return usageProblem("--name braucht einen Namen aus Buchstaben, Ziffern und _, "
+                                "der nicht mit einer Ziffer beginnt, nicht „" +
+                                *name + "“");
+        o.name = *name;
+    }
+    if (const auto bytes = optionValue(parser, "bytes")) {
+        if (*bytes != "pages" && *bytes != "rows")
+            return usageProblem("--bytes braucht pages oder rows, nicht „" + *bytes + "“");
+        o.bytes = *bytes == "pages" ? ByteOrder::Pages : ByteOrder::Rows;
+    }
+    return {};
 }
 
 // The whole numbers given, each of at least its minimum; one above its maximum is refused
@@ -298,6 +321,14 @@ Result<std::string> formatted(Module1& s, const PhoneLists& lists, const std::st
         return pngOf(s, text, o.scale);
     if (o.format == RenderFormat::Json)
         return jsonReport(s, lists, text, o.maxLength);
+    if (o.format == RenderFormat::C)
+        return cHeader(pictureGrids(s, text), o.name, s.Telefonname, o.bytes);
+    if (o.format == RenderFormat::Xbm || o.format == RenderFormat::Pbm) {
+        DotRecorder picture;
+        DisplayZeichnen(s, text, picture);
+        const PixelGrid grid = pixelGrid(s, picture.dots);
+        return o.format == RenderFormat::Xbm ? xbmImage(grid, o.name) : pbmImage(grid);
+    }
     return dotsOf(s, text, o);
 }
 
@@ -330,7 +361,9 @@ std::string renderUsage() {
     return usageText(
         "Aufruf: smssim-render [--phone DATEI] [--paragraphs] [--picture N] [--max-length N]\n"
         "                      (--text TEXT | --text-file DATEI | --message DATEI)\n"
-        "                      [--format dots|ascii|png|json] [--out DATEI] [--max-parts N]\n"
+        "                      [--format dots|ascii|png|json|xbm|pbm] [--out DATEI] [--max-parts "
+        "N]\n"
+        "       smssim-render ... --format c [--bytes pages|rows] [--name NAME]\n"
         "       smssim-render ... --format png --all-pictures --out ORDNER [--scale N]\n"
         "       smssim-render ... --format gif --out DATEI.gif [--delay MS] [--scale N]\n"
         "       smssim-render ... --format sheet --out DATEI.png [--columns N] [--scale N]\n"
@@ -356,7 +389,7 @@ Result<> readOptions(RenderOptions& o, const QCommandLineParser& parser) {
         return e;
     if (parser.isSet(QStringLiteral("max-parts")))
         o.maxParts = maxParts;
-    for (const auto& set : {setFormat, setExportOptions, setMessage})
+    for (const auto& set : {setFormat, setExportOptions, setMessage, setFirmwareOptions})
         if (auto e = set(o, parser); !e)
             return e;
     return {};
@@ -364,9 +397,11 @@ Result<> readOptions(RenderOptions& o, const QCommandLineParser& parser) {
 
 // Everything after the arguments; the problem that stopped it.
 Result<> render(const RenderOptions& o, const std::string& dataDir, std::ostream& out) {
-    if (o.format == RenderFormat::Png && !o.out && o.outputIsTerminal)
-        return usageProblem("--format png schreibt ein Bild: --out DATEI angeben oder die "
-                            "Ausgabe umleiten");
+    if ((o.format == RenderFormat::Png || o.format == RenderFormat::Pbm) && !o.out &&
+        o.outputIsTerminal)
+        return usageProblem(std::string("--format ") +
+                            (o.format == RenderFormat::Png ? "png" : "pbm") +
+                            " schreibt ein Bild: --out DATEI angeben oder die Ausgabe umleiten");
     Module1 s;
     const std::string phone = o.phone ? *o.phone : findDefaultPhone(dataDir);
     const auto loaded = ZeichensatzLaden(s, phone);

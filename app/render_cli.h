@@ -4,6 +4,7 @@
 #include "letters_left.h"
 #include "phone_loader.h"
 #include "picture_export.h"
+#include "pixel_grid.h"
 #include "problem.h"
 #include "renderer.h"
 
@@ -14,7 +15,7 @@
 
 namespace smssim {
 
-enum class RenderFormat { Dots, Ascii, Png, Json, Gif, Sheet };
+enum class RenderFormat { Dots, Ascii, Png, Json, Gif, Sheet, Xbm, Pbm, C };
 enum class MessageSource { Text, TextFile, MessageFile };
 
 struct RenderOptions {
@@ -32,6 +33,8 @@ struct RenderOptions {
     int scale = 1;            // png, gif and sheet enlarged by whole pixels
     int delayMs = kDefaultGifDelayMs;
     int columns = kDefaultSheetColumns;
+    std::string name = "bild";          // xbm and c: the C identifiers
+    ByteOrder bytes = ByteOrder::Pages; // c: the bytes of a picture
     // Not an argument: set by runRenderCommand. A picture is not printed to a terminal.
     bool outputIsTerminal = false;
 };

@@ -56,6 +56,12 @@ TEST(RenderCli, WritesTheGoldenOutputs) {
         {"kommunikator-9000-json",
          {"--phone", kPhones + "/Kommunikator 9000.bsd", "--paragraphs", "--picture", "2",
           "--format", "json", "--text", "Termine {Mo} [Di]\n\n~ 18 Uhr |\tBen\n\n1.\n2.\n3.\n"}},
+        {"picture-2-xbm",
+         {"--phone", kMini, "--paragraphs", "--picture", "2", "--text", "A\nB\nC", "--format",
+          "xbm", "--name", "mini_2"}},
+        {"nokia-5110-c-rows",
+         {"--phone", kPhones + "/Nokia 5110.bsd", "--format", "c", "--bytes", "rows", "--text",
+          std::string(100, 'W') + " Gr\u00fc\u00dfe"}},
         {"klassik-2000-json",
          {"--phone", kPhones + "/Klassik 2000.bsd", "--format", "json", "--max-length", "200",
           "--text", std::string(150, 'x') + " Gr\u00fc\u00dfe^{Ben}"}}};
@@ -67,6 +73,10 @@ TEST(RenderCli, WritesTheGoldenOutputs) {
             std::ofstream(path, std::ios::binary) << r.out;
         EXPECT_EQ(r.out, test::bytesOf(path)) << name;
     }
+    // The C header is C99 as it stands.
+    const std::string c = kData + "/golden/nokia-5110-c-rows.txt";
+    EXPECT_EQ(std::system(("gcc -std=c99 -pedantic-errors -fsyntax-only -x c '" + c + "'").c_str()),
+              0);
 }
 
 // Status 2 for wrong arguments, 1 for a file or text it cannot use, 3 beyond --max-parts
@@ -100,6 +110,9 @@ TEST(RenderCli, ExitsWithItsStatusAndOneLineOfReason) {
         {ExitStatus::Usage, {"--text", "a", "--delay", "9"}, "--delay"},
         {ExitStatus::Usage, {"--text", "a", "--columns", "0"}, "--columns"},
         {ExitStatus::Usage, {"--text", "B", "--format", "png"}, "--format png schreibt ein Bild"}, // to a terminal
+        {ExitStatus::Usage, {"--text", "B", "--format", "pbm"}, "--format pbm schreibt ein Bild"},
+        {ExitStatus::Usage, {"--text", "B", "--format", "xbm", "--name", "1x"}, "--name braucht einen Namen aus Buchstaben, Ziffern und _, der nicht mit einer Ziffer beginnt, nicht „1x“"},
+        {ExitStatus::Usage, {"--text", "B", "--format", "c", "--bytes", "cols"}, "--bytes braucht pages oder rows, nicht „cols“"},
         {ExitStatus::Unusable, {"--phone", kData + "/hardening/code-256.bsd", "--text", "a"}, "code-256.bsd"},
         {ExitStatus::Unusable, {"--text-file", kData + "/nowhere.txt"}, "nowhere.txt“ kann nicht gelesen werden. Die Datei wurde nicht gefunden.\n"},
         {ExitStatus::Unusable, {"--text", "\xCE\xA9"}, "kein UTF-8"}, // Omega has no Windows-1252 code

@@ -1,6 +1,7 @@
 // The layout of the small test phone (test_phone.h), dot by dot.
 
 #include "dot_recorder.h"
+#include "pixel_grid.h"
 #include "renderer.h"
 #include "test_phone.h"
 
@@ -135,6 +136,53 @@ TEST(Renderer, PictureOffsetsAndTheDisplayTest) {
     Bildtest(s, surface);
     EXPECT_EQ(std::tie(surface.lines.back().x1, surface.lines.back().y1),
               std::make_tuple(25.0f, 11.0f));
+}
+
+// A 10 x 9 grid with (0,0), (9,0), (1,1) and (0,8) set: the bytes each order makes.
+TEST(PixelGrid, BytesForDisplaysAndImageFiles) {
+    PixelGrid grid{10, 9, std::vector<bool>(90, false)};
+    for (const auto& [x, y] : {std::pair(0, 0), {9, 0}, {1, 1}, {0, 8}})
+        grid.cells[y * 10 + x] = true;
+    const auto hex = [](const std::vector<std::uint8_t>& bytes) {
+        std::string out;
+        for (const std::uint8_t b : bytes)
+            out += "0123456789abcdef"[b >> 4], out += "0123456789abcdef"[b & 15];
+        return out;
+    };
+    EXPECT_EQ(hex(gridBytes(grid, ByteOrder::Pages)), "0102000000000000000101000000000000000000");
+    EXPECT_EQ(hex(gridBytes(grid, ByteOrder::Rows)), "804040000000000000000000000000008000");
+    const std::string pbm = pbmImage(grid);
+    EXPECT_EQ(hex({pbm.begin() + 8, pbm.end()}), hex(gridBytes(grid, ByteOrder::Rows)));
+    EXPECT_EQ(pbm.substr(0, 8), "P4\n10 9\n");
+    EXPECT_TRUE(xbmImage(grid, "x").starts_with(
+        "#define x_width 10\n#define x_height 9\nstatic unsigned char x_bits[] = {\n"
+        "   0x01, 0x02, 0x02, 0x00,"))
+        << "the leftmost pixel in bit 0";
+    EXPECT_EQ(gridBytes({3, 8, std::vector<bool>(24, false)}, ByteOrder::Pages).size(), 3u);
+    for (const auto& [name, valid] : {std::pair("bild", true),
+                                      {"Zz", true},
+                                      {"_2", true},
+                                      {"B_1x", true},
+                                      {"", false},
+                                      {"1x", false},
+                                      {"b-1", false},
+                                      {"b\xE4", false}})
+        EXPECT_EQ(isCIdentifier(name), valid) << name;
+    // The phone's name cannot end the comment early.
+    const std::string header = cHeader({grid, grid}, "az_Z9", "A/B*/\n\xE4", ByteOrder::Rows);
+    EXPECT_TRUE(header.starts_with("/* A/B* /\xC3\xA4, 10 x 9, 2 pictures, bytes in rows */\n"
+                                   "#include <stdint.h>\n#define AZ_Z9_WIDTH 10\n"
+                                   "#define AZ_Z9_HEIGHT 9\n#define AZ_Z9_COUNT 2\n"
+                                   "static const uint8_t az_Z9[AZ_Z9_COUNT][18] = {\n"))
+        << header;
+    // The grid of a picture is the ASCII picture's: the dots inside the display.
+    Module1 s = loadTestPhone();
+    const PixelGrid a = pictureGrids(s, "A").front();
+    EXPECT_EQ(std::tuple(a.width, a.height, a.at(2, 1), a.at(1, 2), a.at(2, 3), a.at(1, 1)),
+              std::tuple(24, 10, true, true, false, false));
+    EXPECT_EQ(pictureGrids(s, "A AAAAAAA").size(), 2u);
+    const PixelGrid outside = pixelGrid(s, {{-1, 2}, {24, 2}, {2, -1}, {2, 10}, {1, 1}});
+    EXPECT_EQ(std::count(outside.cells.begin(), outside.cells.end(), true), 1);
 }
 
 } // namespace
