@@ -223,16 +223,12 @@ void writeCounts(std::ostream& out, const RenderResult& r, const RenderOptions& 
 }
 
 void writeAscii(std::ostream& out, const Module1& s, const std::vector<Dot>& dots) {
-    const int columns = static_cast<int>(std::ceil(s.Displaybreite));
-    const int rows = static_cast<int>(std::ceil(s.Displayhoehe));
-    std::vector<std::string> grid(rows, std::string(columns, '.'));
-    for (const Dot& d : dots) {
-        const auto x = static_cast<int>(d.x), y = static_cast<int>(d.y);
-        if (d.x >= 0 && d.y >= 0 && x < columns && y < rows)
-            grid[y][x] = '#';
+    const PixelGrid grid = pixelGrid(s, dots);
+    for (int y = 0; y < grid.height; ++y) {
+        for (int x = 0; x < grid.width; ++x)
+            out << (grid.at(x, y) ? '#' : '.');
+        out << '\n';
     }
-    for (const auto& row : grid)
-        out << row << '\n';
 }
 
 // To --out, or to standard output without it.
