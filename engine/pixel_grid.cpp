@@ -1,49 +1,12 @@
 #include "pixel_grid.h"
 
-#include "cp1252.h"
+#include "c_source.h"
 #include "renderer.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace smssim {
-
-namespace {
-
-std::string hexByte(std::uint8_t byte) {
-    char text[5];
-    std::snprintf(text, sizeof text, "0x%02x", byte);
-    return text;
-}
-
-// The bytes as C initialiser items, twelve to a line, each line indented by `indent`.
-std::string byteList(const std::vector<std::uint8_t>& bytes, std::string_view indent) {
-    std::string out;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        out += i % 12 == 0 ? std::string(i ? ",\n" : "") + std::string(indent) : ", ";
-        out += hexByte(bytes[i]);
-    }
-    return out;
-}
-
-std::string upper(std::string_view name) {
-    std::string out(name);
-    std::transform(out.begin(), out.end(), out.begin(),
-                   [](unsigned char c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; });
-    return out;
-}
-
-// Printable ASCII of the phone's name in UTF-8, without anything that ends a comment.
-std::string commentText(std::string_view phoneName) {
-    std::string out;
-    for (const char c : cp1252ToUtf8(phoneName))
-        if (static_cast<unsigned char>(c) >= 0x80 || (c >= ' ' && c != 127))
-            out += out.ends_with('*') && c == '/' ? std::string(" /") : std::string(1, c);
-    return out;
-}
-
-} // namespace
 
 PixelGrid pixelGrid(const Module1& state, const std::vector<Dot>& dots) {
     PixelGrid grid;
@@ -70,15 +33,6 @@ std::vector<PixelGrid> pictureGrids(const Module1& state, std::string_view text)
         grids.push_back(pixelGrid(s, dots.dots));
     }
     return grids;
-}
-
-bool isCIdentifier(std::string_view name) {
-    const auto letter = [](char c) {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
-    };
-    return !name.empty() && letter(name.front()) &&
-           std::all_of(name.begin(), name.end(),
-                       [&](char c) { return letter(c) || (c >= '0' && c <= '9'); });
 }
 
 std::vector<std::uint8_t> gridBytes(const PixelGrid& grid, ByteOrder order) {
@@ -126,7 +80,7 @@ std::string cHeader(const std::vector<PixelGrid>& grids, std::string_view name,
                     std::string_view phoneName, ByteOrder order) {
     const PixelGrid empty;
     const PixelGrid& first = grids.empty() ? empty : grids.front();
-    const std::string macro = upper(name), n(name);
+    const std::string macro = upperCase(name), n(name);
     const std::size_t size = gridBytes(first, order).size();
     const std::size_t count = grids.size();
     std::string out = "/* " + commentText(phoneName) + ", " + std::to_string(first.width) + " x " +

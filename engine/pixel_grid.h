@@ -4,6 +4,7 @@
 // ASCII picture has '#'), not the enlarged window picture. Written as an X11 bitmap, a
 // netpbm P4 or a C header of every picture.
 
+#include "c_source.h"
 #include "dot_recorder.h"
 #include "state.h"
 
@@ -26,9 +27,6 @@ PixelGrid pixelGrid(const Module1& state, const std::vector<Dot>& dots);
 
 // Each picture of `text` (1 = first), laid out as the phone does.
 std::vector<PixelGrid> pictureGrids(const Module1& state, std::string_view text);
-
-// A C identifier: a letter or '_', then letters, digits and '_' (ASCII only).
-bool isCIdentifier(std::string_view name);
 
 // #define NAME_width/NAME_height and NAME_bits[]: rows top-down, each padded to whole
 // bytes, the least significant bit the leftmost pixel.

@@ -1,0 +1,49 @@
+#include "c_source.h"
+
+#include "cp1252.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace smssim {
+
+bool isCIdentifier(std::string_view name) {
+    const auto letter = [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+    };
+    return !name.empty() && letter(name.front()) &&
+           std::all_of(name.begin(), name.end(),
+                       [&](char c) { return letter(c) || (c >= '0' && c <= '9'); });
+}
+
+std::string upperCase(std::string_view name) {
+    std::string out(name);
+    std::transform(out.begin(), out.end(), out.begin(),
+                   [](unsigned char c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; });
+    return out;
+}
+
+std::string hexByte(std::uint8_t byte) {
+    char text[5];
+    std::snprintf(text, sizeof text, "0x%02x", byte);
+    return text;
+}
+
+std::string byteList(const std::vector<std::uint8_t>& bytes, std::string_view indent) {
+    std::string out;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        out += i % 12 == 0 ? std::string(i ? ",\n" : "") + std::string(indent) : ", ";
+        out += hexByte(bytes[i]);
+    }
+    return out;
+}
+
+std::string commentText(std::string_view cp1252Text) {
+    std::string out;
+    for (const char c : cp1252ToUtf8(cp1252Text))
+        if (static_cast<unsigned char>(c) >= 0x80 || (c >= ' ' && c != 127))
+            out += out.ends_with('*') && c == '/' ? std::string(" /") : std::string(1, c);
+    return out;
+}
+
+} // namespace smssim
