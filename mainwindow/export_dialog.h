@@ -1,6 +1,6 @@
 #pragma once
-// "Bilder exportieren..": Qt's own save dialog (German) with the three kinds of export as
-// filters and the scale as a choice in the same step.
+// "Bilder exportieren..": Qt's own save dialog (German) with the kinds of export as
+// filters, and the scale and a C header's byte order as choices in the same step.
 
 #include "picture_export.h"
 
@@ -14,15 +14,15 @@ namespace smssim {
 
 struct ExportChoice {
     ExportSettings settings;
-    std::string path; // the folder for PNG files, else the file (UTF-8)
+    std::string path; // the folder of a folder kind, else the file (UTF-8)
 };
 
-// The filters, in the order the dialog offers them: PNG files, GIF, sheet.
+// The filter of each kind; the dialog offers PNG files, GIF, sheet, XBM files, C header.
 QString exportFilter(ExportKind kind);
 
-// Where the export goes for the name typed: PNG files go into a folder named after it,
-// without ".png"; a GIF or a sheet is the file itself, with its extension added when
-// missing.
+// Where the export goes for the name typed: picture files go into a folder named after
+// it, without their extension; a single file is the file itself, with its extension added
+// when missing.
 std::string exportTarget(ExportKind kind, std::string chosen);
 
 // Shows the dialog, opened as `last` was chosen (its folder, kind and scale) when given;
