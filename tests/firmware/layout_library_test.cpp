@@ -32,6 +32,7 @@ std::string miniWith(int line, const std::string& value, test::TestPhone phone =
 test::TestPhone tallGlyphs() {
     test::TestPhone phone;
     phone.glyphs['T'] = {"###", "_#", "_#", "_#", "_#", "_#", "_#", "_#", "_#", "###"};
+    phone.glyphs[' '] = {"_"}; // narrower than the 3 the word test counts at least
     return phone;
 }
 
@@ -69,6 +70,13 @@ std::string thousandCharacters() {
     return text.substr(0, 1000);
 }
 
+const std::string kCrLfs = [] {
+    std::string text;
+    while (text.size() < 1000)
+        text += "\r\n";
+    return text;
+}();
+
 struct Message {
     std::string text;
     bool paragraphs;
@@ -84,6 +92,15 @@ const Message kMessages[] = {
     {thousandCharacters(), true, 2},
     {thousandCharacters(), true, 0},
     {thousandCharacters(), false, 0},
+    // Tops far from the display, where a float top is no longer a whole number.
+    {thousandCharacters(), true, -32768},
+    {thousandCharacters(), true, 32767},
+    // Many lines: pictures beyond the int16_t range, float steps that round.
+    {kCrLfs, true, 1},
+    {kCrLfs, true, -32768},
+    {kCrLfs, true, 32767},
+    // A lone CR ends the word that word wrap measures.
+    {"A B\r" + std::string(40, 'B'), false, 1},
 };
 
 class Library : public ::testing::TestWithParam<PhoneCase> {};
@@ -159,7 +176,17 @@ INSTANTIATE_TEST_SUITE_P(
                   [](Module1& s) { s.Zeilenbreite = 20.5; }},
         PhoneCase{"NegativePitch", [] { return miniWith(8, "-4"); }},
         // Tops beyond float's exact whole numbers: counted in float as the engine does.
-        PhoneCase{"FarPitch", [] { return miniWith(8, "2000"); }},
+        PhoneCase{"FarPitch", [] { return miniWith(8, "-2000"); }},
+        PhoneCase{"ManyPictures", [] { return miniWith(3, "1"); },
+                  [](Module1& s) { s.Zeilenhoehe = 100; }},
+        PhoneCase{"ManyPicturesUpwards", [] { return miniWith(3, "1"); },
+                  [](Module1& s) { s.Zeilenhoehe = -100; }},
+        PhoneCase{"FarPictures", [] { return miniWith(8, "7"); },
+                  [](Module1& s) { s.Bildhoehe = 1000; }},
+        // Far above the display each step lands just above the midpoint of two floats:
+        // only the sum in double rounds up.
+        PhoneCase{"PitchAtFloatMidpoints", [] { return miniWith(3, "600"); },
+                  [](Module1& s) { s.Zeilenhoehe = 1 + std::ldexp(1.0, -26); }},
         PhoneCase{"NoWordWrap", [] { return miniWith(10, "Zeilensprung: Nein"); }},
         PhoneCase{"TallGlyphs", [] { return test::testPhone(tallGlyphs()); }},
         PhoneCase{"OddPhoneName", [] { return test::testPhone(); },
