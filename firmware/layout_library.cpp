@@ -57,20 +57,11 @@ std::string replaced(std::string_view text, const std::map<std::string, std::str
     return out += text.substr(from);
 }
 
-std::string numberList(const std::vector<unsigned>& numbers) {
-    std::string out;
-    for (std::size_t i = 0; i < numbers.size(); ++i) {
-        out += i % 12 == 0 ? std::string(i ? ",\n" : "") + "    " : ", ";
-        out += std::to_string(numbers[i]);
-    }
-    return out;
-}
-
 struct GlyphTables {
     int first = 0;
     int last = -1;
-    std::vector<std::uint8_t> sizes; // Breite | rows << 4
-    std::vector<unsigned> starts;    // first bit of each glyph
+    std::vector<std::uint8_t> sizes;  // Breite | rows << 4
+    std::vector<std::uint8_t> starts; // first bit of each glyph, low byte first
     std::vector<std::uint8_t> bits;
 };
 
@@ -92,7 +83,8 @@ GlyphTables glyphTables(const GlyphTable& zeichen) {
                 if (g.punkt(r, c) != 0)
                     rows = std::max(rows, r);
         t.sizes.push_back(static_cast<std::uint8_t>(g.Breite | rows << 4));
-        t.starts.push_back(bit);
+        t.starts.push_back(static_cast<std::uint8_t>(bit & 0xff));
+        t.starts.push_back(static_cast<std::uint8_t>(bit >> 8));
         for (int c = 1; c <= g.Breite; ++c)
             for (int r = 1; r <= rows; ++r, ++bit) {
                 if (bit % 8 == 0)
@@ -157,20 +149,30 @@ constexpr const char* kHead =
 
 typedef void (*${n}_pixel_fn)(int16_t x, int16_t y, void *user);
 
+/* Where the tables live and how a byte of them is read: a device that keeps constants in
+   program memory defines both before the include (AVR: SMSSIM_TABLE as PROGMEM and
+   SMSSIM_READ_BYTE(p) as pgm_read_byte(p)). */
+#ifndef SMSSIM_TABLE
+#define SMSSIM_TABLE
+#endif
+#ifndef SMSSIM_READ_BYTE
+#define SMSSIM_READ_BYTE(p) (*(p))
+#endif
+
 /* Glyph of code c, ${first} to ${last} (any other code has none): its width in the low four
    bits of ${n}_size_[c - ${first}], the rows it draws in the high four; its dots from bit
-   ${n}_start_[c - ${first}] of ${n}_bits_ on (bit k is bit k % 8 of byte k / 8), column
-   by column from the left, each column from the top. */
-static const uint8_t ${n}_size_[${count}] = {
+   ${n}_start_[2 * (c - ${first})] (low byte first) of ${n}_bits_ on (bit k is bit k % 8 of
+   byte k / 8), column by column from the left, each column from the top. */
+static const uint8_t ${n}_size_[${count}] SMSSIM_TABLE = {
 ${sizes}};
-static const uint16_t ${n}_start_[${count}] = {
+static const uint8_t ${n}_start_[2 * ${count}] SMSSIM_TABLE = {
 ${starts}};
-static const uint8_t ${n}_bits_[${bytes}] = {
+static const uint8_t ${n}_bits_[${bytes}] SMSSIM_TABLE = {
 ${bits}};
 
 static inline uint8_t ${n}_size_of_(uint8_t c)
 {
-    return ${inTable} ? ${n}_size_[c - ${first}] : 0;
+    return ${inTable} ? SMSSIM_READ_BYTE(&${n}_size_[c - ${first}]) : 0;
 }
 )";
 
@@ -243,11 +245,13 @@ static inline int16_t ${n}_draw(const uint8_t *text, uint16_t length, int16_t pi
         }
         if (size > 15 && ${n}_shown_(top)) {
             const int16_t rows = size >> 4;
-            uint16_t bit = ${n}_start_[c - ${first}];
+            const uint8_t *start_at = &${n}_start_[2 * (c - ${first})];
+            uint16_t bit = (uint16_t)(SMSSIM_READ_BYTE(start_at) |
+                                      (uint16_t)SMSSIM_READ_BYTE(start_at + 1) << 8);
             int16_t column, row;
             for (column = 1; column <= width; ++column)
                 for (row = 1; row <= rows; ++row, ++bit)
-                    if ((${n}_bits_[bit >> 3] >> (bit & 7)) & 1)
+                    if ((SMSSIM_READ_BYTE(&${n}_bits_[bit >> 3]) >> (bit & 7)) & 1)
                         pixel((int16_t)(x + column), ${n}_dot_y_(top, row), user);
         }
         x += width;
@@ -312,7 +316,7 @@ Result<std::string> layoutLibrary(const Module1& s, const PhoneLists& lists,
         {"count", numberText(static_cast<long long>(t.sizes.size()))},
         {"bytes", numberText(static_cast<long long>(t.bits.size()))},
         {"sizes", byteList(t.sizes, "    ")},
-        {"starts", numberList(t.starts)},
+        {"starts", byteList(t.starts, "    ")},
         {"bits", byteList(t.bits, "    ")},
         // One unsigned comparison; none at all when every code is in the table.
         {"inTable", t.first == 0 && t.last == 255 ? std::string("1")
