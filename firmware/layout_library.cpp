@@ -2,6 +2,7 @@
 
 #include "c_source.h"
 #include "cp1252.h"
+#include "numbers.h"
 
 #include <algorithm>
 #include <cmath>
@@ -101,9 +102,9 @@ GlyphTables glyphTables(const GlyphTable& zeichen) {
 // Why the phone cannot be a library whose API counts in int16_t, if it cannot.
 std::optional<std::string> rangeProblem(const Module1& s) {
     const auto limit = [](const char* what, double value, double most) {
-        return what + std::string(" ") + numberText(static_cast<long long>(value)) +
+        return what + std::string(" ") + numberToText(value) +
                " ist zu groß für die int16_t-Koordinaten der Bibliothek (höchstens " +
-               numberText(static_cast<long long>(most)) + ")";
+               numberToText(most) + ")";
     };
     if (!(s.Zeilenbreite < kMaxLineWidth + 1))
         return limit("Die Zeilenbreite", s.Zeilenbreite, kMaxLineWidth);
