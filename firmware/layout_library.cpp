@@ -32,11 +32,12 @@ std::string numberText(long long n) {
     return std::to_string(n);
 }
 
-// A double as a C99 hexadecimal literal: the very value, no decimal rounding.
+// A double as a C99 hexadecimal literal: the very value, no decimal rounding; the decimal
+// beside it for the reader.
 std::string exactLiteral(double v) {
     char text[64];
     std::snprintf(text, sizeof text, "%a", v);
-    return text;
+    return text + (" /* " + numberToText(v) + " */");
 }
 
 bool whole(double v) {
