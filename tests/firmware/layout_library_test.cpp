@@ -71,8 +71,8 @@ const Message kMessages[] = {
     {k1000, true, -32768}, {k1000, true, 32767},
     // 500 lines: pictures past the int16_t range, float steps that round.
     {kCrLfs, true, 1}, {kCrLfs, true, -32768}, {kCrLfs, true, 32767},
-    // A lone CR ends the word that word wrap measures.
-    {"A B\r" + std::string(40, 'B'), false, 1}};
+    // A lone CR ends the word that word wrap measures; code 0 is a character too.
+    {"A B\r" + std::string(40, 'B') + std::string(1, '\0'), false, 1}};
 // clang-format on
 
 struct PhoneCase {
@@ -149,6 +149,12 @@ INSTANTIATE_TEST_SUITE_P(Firmware, Library, ::testing::Values(
     // Far above the display each step lands just above the midpoint of two floats: only the
     // sum in double rounds up.
     PhoneCase{"PitchAtFloatMidpoints", test::testPhone(), heightAndPitch(600, 1 + std::ldexp(1.0, -26))},
+    // Tops pass 2^24 after some 270 lines: float rounds the odd ones.
+    PhoneCase{"LinesPastFloatsWholeNumbers", test::testPhone(), heightAndPitch(511, 121)},
+    PhoneCase{"GlyphsAtCodes0And255", test::testPhone(), [](Module1& s) {
+        s.Zeichen[0] = s.Zeichen['A'], s.Zeichen[255] = s.Zeichen['B']; }},
+    PhoneCase{"OnlyAnEmptyGlyphAtCode0", test::testPhone(), [](Module1& s) {
+        ZeichensatzLeeren(s.Zeichen), s.Zeichen[0] = ZeichenTyp{}, s.Zeichen[0].Breite = 3; }},
     PhoneCase{"NoWordWrap", test::testPhone(), [](Module1& s) { s.Zeilensprung = false; }},
     PhoneCase{"TallGlyphs", tallGlyphs()},
     PhoneCase{"OddPhoneName", test::testPhone(), [](Module1& s) { s.Telefonname = "*/ \"\\é"; }}),
