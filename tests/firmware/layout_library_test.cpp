@@ -8,7 +8,7 @@
 #include "test_phone.h"
 
 #include <cmath>
-#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
@@ -36,14 +36,11 @@ std::string tallGlyphs() {
     return test::testPhone(phone);
 }
 
-std::string run(const std::string& command) {
-    std::string out;
-    FILE* pipe = popen(command.c_str(), "r");
-    char buffer[4096];
-    for (std::size_t n; pipe && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        out.append(buffer, n);
-    EXPECT_TRUE(pipe && pclose(pipe) == 0) << command;
-    return out;
+// What the shell command prints in `dir`, with its errors.
+std::string run(const std::string& command, const test::TempDir& dir) {
+    const std::string line = "cd '" + dir.path().string() + "' && { " + command + "; } > out 2>&1";
+    EXPECT_EQ(std::system(line.c_str()), 0) << command;
+    return test::bytesOf(dir / "out");
 }
 
 // Words, CR LF, and every byte now and then, glyph or none.
@@ -77,8 +74,8 @@ const Message kMessages[] = {
 
 struct PhoneCase {
     const char* name;
-    std::string data; // the phone definition file
     Change change = kAsIs;
+    std::string data = test::testPhone(); // the phone definition file
 };
 
 class Library : public ::testing::TestWithParam<PhoneCase> {};
@@ -110,10 +107,10 @@ TEST_P(Library, DrawsTheEnginesDots) {
     }
     input.close();
     const std::string cc = std::string(CC_FOR_TESTS) + " -std=c99 -Wall -Wextra -pedantic -Werror ";
-    ASSERT_EQ(run(cc + "-DHEADER='\"phone.h\"' -I'" + dir.path().string() + "' -o '" +
-                  (dir / "driver") + "' '" + LAYOUT_DRIVER "' 2>&1"),
-              "");
-    EXPECT_EQ(run("'" + (dir / "driver") + "' '" + (dir / "messages") + "'"), expected);
+    EXPECT_EQ(
+        run(cc + "-I. -DHEADER='\"phone.h\"' -o driver '" LAYOUT_DRIVER "' && ./driver messages",
+            dir),
+        expected);
     if (GetParam().name != std::string("Nokia5110") || !*SIZE_FOR_TESTS)
         return;
     // The code and tables a device needs, built for size; a second phone beside it costs
@@ -122,8 +119,7 @@ TEST_P(Library, DrawsTheEnginesDots) {
     std::ofstream(dir / "size.c")
         << "#include \"phone.h\"\n#include \"other.h\"\nint16_t f(const uint8_t *t, uint16_t n, "
            "phone_pixel_fn p) { return phone_draw(t, n, 1, 0, p, 0); }\n";
-    ASSERT_EQ(run(cc + "-Os -c -o '" + (dir / "size.o") + "' '" + (dir / "size.c") + "' 2>&1"), "");
-    std::istringstream sizes(run(std::string(SIZE_FOR_TESTS) + " '" + (dir / "size.o") + "'"));
+    std::istringstream sizes(run(cc + "-Os -c size.c && " SIZE_FOR_TESTS " size.o", dir));
     long text = 0, data = 0;
     sizes.ignore(256, '\n') >> text >> data;
     EXPECT_GT(text, 0);
@@ -131,42 +127,40 @@ TEST_P(Library, DrawsTheEnginesDots) {
 }
 
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(Firmware, Library, ::testing::Values(
-    PhoneCase{"Nokia5110", test::bytesOf(kPhones + "Nokia 5110.bsd")},
-    PhoneCase{"Klassik2000", test::bytesOf(kPhones + "Klassik 2000.bsd")},
-    PhoneCase{"Kommunikator9000", test::bytesOf(kPhones + "Kommunikator 9000.bsd")},
-    PhoneCase{"Mini", test::testPhone()},
-    PhoneCase{"FractionalPitch", test::testPhone(), set(&PhoneData::Zeilenhoehe, 4.3)},
-    PhoneCase{"FractionalHeight", test::testPhone(), set(&PhoneData::Bildhoehe, 8.5)},
-    PhoneCase{"FractionalLineWidth", test::testPhone(), set(&PhoneData::Zeilenbreite, 20.5)},
-    PhoneCase{"NegativePitch", test::testPhone(), set(&PhoneData::Zeilenhoehe, -4)},
+INSTANTIATE_TEST_SUITE_P(Firmware, Library, ::testing::ValuesIn(std::vector<PhoneCase>{
+    {"Nokia5110", kAsIs, test::bytesOf(kPhones + "Nokia 5110.bsd")},
+    {"Klassik2000", kAsIs, test::bytesOf(kPhones + "Klassik 2000.bsd")},
+    {"Kommunikator9000", kAsIs, test::bytesOf(kPhones + "Kommunikator 9000.bsd")},
+    {"Mini"},
+    {"FractionalPitch", set(&PhoneData::Zeilenhoehe, 4.3)},
+    {"FractionalHeight", set(&PhoneData::Bildhoehe, 8.5)},
+    {"FractionalLineWidth", set(&PhoneData::Zeilenbreite, 20.5)},
+    {"NegativePitch", set(&PhoneData::Zeilenhoehe, -4)},
     // Tops past float's exact whole numbers: counted in float as the engine does.
-    PhoneCase{"FarPitch", test::testPhone(), set(&PhoneData::Zeilenhoehe, 2000)},
-    PhoneCase{"FarPitchUpwards", test::testPhone(), set(&PhoneData::Zeilenhoehe, -2000)},
-    PhoneCase{"FarPictures", test::testPhone(), heightAndPitch(1000, 7)},
-    PhoneCase{"ManyPictures", test::testPhone(), heightAndPitch(1, 100)},
-    PhoneCase{"ManyPicturesUpwards", test::testPhone(), heightAndPitch(1, -100)},
+    {"FarPitch", set(&PhoneData::Zeilenhoehe, 2000)},
+    {"FarPitchUpwards", set(&PhoneData::Zeilenhoehe, -2000)},
+    {"FarPictures", heightAndPitch(1000, 7)},
+    {"ManyPictures", heightAndPitch(1, 100)},
+    {"ManyPicturesUpwards", heightAndPitch(1, -100)},
     // Far above the display each step lands just above the midpoint of two floats: only the
     // sum in double rounds up.
-    PhoneCase{"PitchAtFloatMidpoints", test::testPhone(), heightAndPitch(600, 1 + std::ldexp(1.0, -26))},
+    {"PitchAtFloatMidpoints", heightAndPitch(600, 1 + std::ldexp(1.0, -26))},
     // Tops pass 2^24 after some 270 lines: float rounds the odd ones.
-    PhoneCase{"LinesPastFloatsWholeNumbers", test::testPhone(), heightAndPitch(511, 121)},
-    PhoneCase{"GlyphsAtCodes0And255", test::testPhone(), [](Module1& s) {
-        s.Zeichen[0] = s.Zeichen['A'], s.Zeichen[255] = s.Zeichen['B']; }},
-    PhoneCase{"OnlyAnEmptyGlyphAtCode0", test::testPhone(), [](Module1& s) {
-        ZeichensatzLeeren(s.Zeichen), s.Zeichen[0] = ZeichenTyp{}, s.Zeichen[0].Breite = 3; }},
-    PhoneCase{"NoWordWrap", test::testPhone(), [](Module1& s) { s.Zeilensprung = false; }},
-    PhoneCase{"TallGlyphs", tallGlyphs()},
-    PhoneCase{"OddPhoneName", test::testPhone(), [](Module1& s) { s.Telefonname = "*/ \"\\é"; }}),
+    {"LinesPastFloatsWholeNumbers", heightAndPitch(511, 121)},
+    {"GlyphsAt0And255", [](Module1& s) { s.Zeichen[0] = s.Zeichen[255] = s.Zeichen['A']; }},
+    {"OnlyAnEmptyGlyphAt0", [](Module1& s) { s.Zeichen.fill({}), s.Zeichen[0].Breite = 3; }},
+    {"NoWordWrap", [](Module1& s) { s.Zeilensprung = false; }},
+    {"TallGlyphs", kAsIs, tallGlyphs()},
+    {"OddPhoneName", [](Module1& s) { s.Telefonname = "*/ \"\\é"; }}}),
     [](const auto& info) { return info.param.name; });
 // clang-format on
 
 struct Refusal {
     const char* name;
-    std::string cName;
     Change change;
     ExitStatus status;       // Ok: accepted
     const char* reason = ""; // a part of it
+    std::string cName = "phone";
 };
 
 class Refused : public ::testing::TestWithParam<Refusal> {};
@@ -179,22 +173,20 @@ TEST_P(Refused, SaysWhy) {
     EXPECT_NE((header ? "" : header.error().reason).find(GetParam().reason), std::string::npos);
 }
 
+using enum ExitStatus;
+const Change kNoGlyph = [](Module1& s) { ZeichensatzLeeren(s.Zeichen); };
+
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(Firmware, Refused, ::testing::Values(
-    Refusal{"NameWithDigitFirst", "2phone", kAsIs, ExitStatus::Usage, "kein C-Name"},
-    Refusal{"NameWithHyphen", "my-phone", kAsIs, ExitStatus::Usage, "kein C-Name"},
-    Refusal{"NoGlyph", "phone", [](Module1& s) { ZeichensatzLeeren(s.Zeichen); },
-            ExitStatus::Unusable, "kein Zeichen"},
-    Refusal{"LineWidthAtTheLimit", "phone", set(&PhoneData::Zeilenbreite, 32767.5), ExitStatus::Ok},
-    Refusal{"LineWidthTooLarge", "phone", set(&PhoneData::Zeilenbreite, 32768),
-            ExitStatus::Unusable, "Zeilenbreite 32768 ist zu groß"},
-    Refusal{"PictureHeightAtTheLimit", "phone", set(&PhoneData::Bildhoehe, 32757), ExitStatus::Ok},
-    Refusal{"PictureHeightTooLarge", "phone", set(&PhoneData::Bildhoehe, 32757.5),
-            ExitStatus::Unusable, "(höchstens 32757)"},
-    Refusal{"DisplayTooWide", "phone", set(&PhoneData::Displaybreite, 32768),
-            ExitStatus::Unusable, "Displaybreite"},
-    Refusal{"PitchNoNumber", "phone", set(&PhoneData::Zeilenhoehe, std::nan("")),
-            ExitStatus::Unusable, "Zeilenhöhe"}),
+INSTANTIATE_TEST_SUITE_P(Firmware, Refused, ::testing::ValuesIn(std::vector<Refusal>{
+    {"NameWithDigitFirst", kAsIs, Usage, "kein C-Name", "2phone"},
+    {"NameWithHyphen", kAsIs, Usage, "kein C-Name", "my-phone"},
+    {"NoGlyph", kNoGlyph, Unusable, "kein Zeichen"},
+    {"LineWidthAtTheLimit", set(&PhoneData::Zeilenbreite, 32767.5), Ok},
+    {"LineWidthTooLarge", set(&PhoneData::Zeilenbreite, 32768), Unusable, "Zeilenbreite 32768 ist"},
+    {"PictureHeightAtTheLimit", set(&PhoneData::Bildhoehe, 32757), Ok},
+    {"PictureHeightTooLarge", set(&PhoneData::Bildhoehe, 32757.5), Unusable, "(höchstens 32757)"},
+    {"DisplayTooWide", set(&PhoneData::Displaybreite, 32768), Unusable, "Displaybreite"},
+    {"PitchNoNumber", set(&PhoneData::Zeilenhoehe, std::nan("")), Unusable, "Zeilenhöhe"}}),
     [](const auto& info) { return info.param.name; });
 // clang-format on
 
