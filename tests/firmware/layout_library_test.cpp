@@ -159,7 +159,7 @@ struct Refusal {
     const char* name;
     Change change;
     ExitStatus status;       // Ok: accepted
-    const char* reason = ""; // a part of it
+    const char* reason = ""; // words the reason holds
     std::string cName = "phone";
 };
 
