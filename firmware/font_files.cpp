@@ -22,6 +22,14 @@ struct FontGlyphs {
     int widest = 0;
 };
 
+bool draws(const ZeichenTyp& g) {
+    for (int r = 1; r <= g.Hoehe; ++r)
+        for (int c = 1; c <= g.Breite; ++c)
+            if (g.punkt(r, c) != 0)
+                return true;
+    return false;
+}
+
 Result<FontGlyphs> fontGlyphs(const Module1& s, const PhoneLists& lists) {
     bool listed[256] = {};
     for (const char c : lists.verfuegbar + lists.sonder)
@@ -29,7 +37,7 @@ Result<FontGlyphs> fontGlyphs(const Module1& s, const PhoneLists& lists) {
     FontGlyphs out;
     for (int code = 0; code < 256; ++code) {
         const ZeichenTyp& g = s.Zeichen[code];
-        if (!listed[code] || (g.Breite <= 0 && (code < 32 || code == 127)))
+        if (!listed[code] || ((code < 32 || code == 127) && !draws(g)))
             continue;
         out.codes.push_back(static_cast<std::uint8_t>(code));
         out.ascent = std::max<int>(out.ascent, g.Hoehe);

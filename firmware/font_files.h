@@ -6,7 +6,7 @@
 // Breite its advance, the empty column included.
 //
 // The glyphs are the codes the phone lists (ordinary and special characters), each
-// once; control codes that take no room (the line ends every phone lists) are left out.
+// once; control codes that draw nothing (the line ends every phone lists) are left out.
 
 #include "phone_loader.h"
 #include "problem.h"
