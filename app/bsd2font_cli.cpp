@@ -5,7 +5,6 @@
 #include "font_files.h"
 
 #include <iterator>
-#include <utility>
 
 namespace smssim {
 
@@ -17,8 +16,15 @@ Result<std::string> bdf(const Module1& phone, const PhoneLists& lists, std::stri
     return bdfFont(phone, lists);
 }
 
+struct Format {
+    const char* name;
+    const char* what; // in the usage
+    FontWriter write;
+};
+
 // One row a format, the default first.
-const std::pair<const char*, FontWriter> kFormats[] = {{"bdf", bdf}, {"gfx", gfxFont}};
+const Format kFormats[] = {{"bdf", "BDF 2.1, Unicode", bdf},
+                           {"gfx", "ein Adafruit-GFX-Header", gfxFont}};
 
 // "bdf, gfx oder c".
 std::string formatNames() {
@@ -27,16 +33,24 @@ std::string formatNames() {
         names += (f == std::begin(kFormats)            ? ""
                   : std::next(f) == std::end(kFormats) ? " oder "
                                                        : ", ") +
-                 std::string(f->first);
+                 std::string(f->name);
     return names;
+}
+
+// A line each: "bdf: BDF 2.1, Unicode (Vorgabe)".
+std::string formatHelp() {
+    std::string help;
+    for (const Format& f : kFormats)
+        help += std::string(help.empty() ? "" : "\n") + f.name + ": " + f.what +
+                (&f == kFormats ? " (Vorgabe)" : "");
+    return help;
 }
 
 const OptionTable kOptions{
     {"out", "DATEI",
      "die Schrift; eine vorhandene Datei wird erst ersetzt, wenn\ndie neue vollständig ist"},
-    {"format", "FORMAT",
-     formatNames() + " (Vorgabe: " + kFormats[0].first + "; gfx: ein Adafruit-GFX-Header)"},
-    {"name", "NAME", "der Name im C-Code von gfx (Vorgabe: smssim)"}};
+    {"format", "FORMAT", formatHelp()},
+    {"name", "NAME", "der Name im erzeugten C-Code (Vorgabe: smssim)"}};
 
 Result<> readArguments(Bsd2fontArguments& result, const QCommandLineParser& parser) {
     const QStringList phones = parser.positionalArguments();
@@ -49,10 +63,10 @@ Result<> readArguments(Bsd2fontArguments& result, const QCommandLineParser& pars
         return usageProblem("--out DATEI fehlt");
     result.phone = toBytes(phones.first());
     result.out = *out;
-    result.format = optionValue(parser, "format").value_or(kFormats[0].first);
-    for (const auto& [name, write] : kFormats)
-        if (result.format == name)
-            result.write = write;
+    result.format = optionValue(parser, "format").value_or(kFormats[0].name);
+    for (const Format& f : kFormats)
+        if (result.format == f.name)
+            result.write = f.write;
     if (!result.write)
         return usageProblem("unbekanntes Format „" + result.format + "“ (" + formatNames() + ")");
     if (const auto name = optionValue(parser, "name")) {
