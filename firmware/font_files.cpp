@@ -2,9 +2,9 @@
 
 #include "c_source.h"
 #include "cp1252.h"
+#include "numbers.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -12,8 +12,7 @@ namespace smssim {
 
 namespace {
 
-// Both formats are read at 75 dpi with a point size of the pixel size, as the shipped
-// font is.
+// The BDF is at 75 dpi with a point size of its pixel size, as the shipped font is.
 constexpr int kResolution = 75;
 
 struct FontGlyphs {
@@ -153,9 +152,10 @@ Result<std::string> gfxFont(const Module1& s, const PhoneLists& lists, std::stri
     const auto glyphs = fontGlyphs(s, lists);
     if (!glyphs)
         return std::unexpected(glyphs.error());
-    const double pitch = std::round(s.Zeilenhoehe);
-    if (!(pitch >= 0 && pitch <= 255))
-        return fail("Die Zeilenhöhe " + std::to_string(s.Zeilenhoehe) +
+    // Rounded as the phone rounds its numbers, halves to the even one.
+    const auto pitch = toInteger(s.Zeilenhoehe);
+    if (!pitch || *pitch < 0 || *pitch > 255)
+        return fail("Die Zeilenhöhe " + numberToText(s.Zeilenhoehe) +
                     " passt nicht in ein GFX-yAdvance (0 bis 255)");
     const std::uint8_t first = glyphs->codes.front(), last = glyphs->codes.back();
     bool inFont[256] = {};
@@ -201,8 +201,8 @@ Result<std::string> gfxFont(const Module1& s, const PhoneLists& lists, std::stri
            "};\n\n/* bitmapOffset, width, height, xAdvance, xOffset, yOffset */\nconst GFXglyph " +
            n + "Glyphs[] PROGMEM = {\n" + table + "};\n\nconst GFXfont " + n +
            " PROGMEM = {(uint8_t *)" + n + "Bitmaps, (GFXglyph *)" + n + "Glyphs, " + "0x" +
-           hex4(first).substr(2) + ", 0x" + hex4(last).substr(2) + ", " +
-           std::to_string(static_cast<int>(pitch)) + "};\n#endif\n";
+           hex4(first).substr(2) + ", 0x" + hex4(last).substr(2) + ", " + std::to_string(*pitch) +
+           "};\n#endif\n";
 }
 
 } // namespace smssim

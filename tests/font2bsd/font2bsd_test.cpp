@@ -87,6 +87,8 @@ const std::string kFixture = kFonts + "fixture.bdf";
 const std::string kNone = kFonts + "none.bdf";
 const std::string kNokia = SMSSIM_PHONES_DIR "/Nokia 5110.bsd";
 const std::string kNoGlyphs = phoneFile("none.bsd", {.glyphs = {}});
+const std::string kTallLines =
+    phoneFile("tall.bsd", {.header = {"Hoch", 20, 256, ".min", 0, 300, 24, 256, true, true}});
 const Program b2f = runBsd2font;
 const std::string kMisfits = "2 Zeichen zu groß: T (Zeilen -4..6, Spalten 2..2), W (Zeilen 4..4, "
                              "Spalten 1..11). Ein Zeichen";
@@ -115,6 +117,7 @@ INSTANTIATE_TEST_SUITE_P(Font2bsd, Statuses, testing::Values(
     Case{"FontName", {kNokia, "--out", "OUT", "--format", "gfx", "--name", "1n"}, 2, "nicht „1n“", Step::None, 0, b2f},
     Case{"FontNoPhone", {kNone, "--out", "OUT"}, 1, "none.bdf“ kann nicht geladen werden", Step::None, 0, b2f},
     Case{"FontNoGlyph", {kNoGlyphs, "--out", "OUT", "--format", "gfx"}, 1, "none.bsd“: Das Telefon „Mini“ hat kein Zeichen", Step::None, 0, b2f},
+    Case{"FontPitch", {kTallLines, "--out", "OUT", "--format", "gfx"}, 1, "Zeilenhöhe 256 passt nicht", Step::None, 0, b2f},
     Case{"FontNoSpace", {kNokia, "--out", "OUT"}, 1, "kein Platz", Step::Write, ENOSPC, b2f},
     Case{"FontHelp", {"-h"}, 0, "--format FORMAT", Step::None, 0, b2f}),
     [](const auto& info) { return std::string(info.param.name); });
