@@ -42,7 +42,9 @@ std::string commentText(std::string_view cp1252Text) {
     std::string out;
     for (const char c : cp1252ToUtf8(cp1252Text))
         if (static_cast<unsigned char>(c) >= 0x80 || (c >= ' ' && c != 127))
-            out += out.ends_with('*') && c == '/' ? std::string(" /") : std::string(1, c);
+            out += (out.ends_with('*') && c == '/') || (out.ends_with('/') && c == '*')
+                       ? std::string(" ") + c
+                       : std::string(1, c);
     return out;
 }
 

@@ -23,7 +23,7 @@ std::string hexByte(std::uint8_t byte);
 std::string byteList(const std::vector<std::uint8_t>& bytes, std::string_view indent);
 
 // A Windows-1252 text as the inside of a /* */ comment: UTF-8, on one line, without
-// anything that ends the comment early.
+// anything that ends the comment early or starts one inside it (a warning of -Wcomment).
 std::string commentText(std::string_view cp1252Text);
 
 } // namespace smssim
