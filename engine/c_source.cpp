@@ -16,6 +16,13 @@ bool isCIdentifier(std::string_view name) {
                        [&](char c) { return letter(c) || (c >= '0' && c <= '9'); });
 }
 
+std::optional<std::string> cNameProblem(std::string_view name) {
+    if (isCIdentifier(name))
+        return std::nullopt;
+    return "Der Name „" + std::string(name) +
+           "“ ist kein C-Name: Buchstaben, Ziffern und _, nicht mit einer Ziffer am Anfang";
+}
+
 std::string upperCase(std::string_view name) {
     std::string out(name);
     std::transform(out.begin(), out.end(), out.begin(),

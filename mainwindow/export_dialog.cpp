@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
 #include <QSpinBox>
 
 namespace smssim {
@@ -68,12 +70,14 @@ QString exportFilter(ExportKind kind) {
     return QStringLiteral("Übersicht (*.png)");
 }
 
-std::string exportTarget(ExportKind kind, std::string chosen) {
-    const std::string extension = "." + exportExtension(kind);
+namespace {
+
+// The name typed, with the extension added when missing; a folder goes without it.
+std::string targetPath(std::string chosen, const std::string& extension, bool folder) {
     const bool hasExtension = chosen.size() > extension.size() &&
                               QString::fromStdString(chosen).endsWith(
                                   QString::fromStdString(extension), Qt::CaseInsensitive);
-    if (exportsFolder(kind)) {
+    if (folder) {
         if (hasExtension)
             chosen.resize(chosen.size() - extension.size());
         return chosen;
@@ -81,16 +85,42 @@ std::string exportTarget(ExportKind kind, std::string chosen) {
     return hasExtension ? chosen : chosen + extension;
 }
 
-std::optional<ExportChoice> chooseExport(QWidget* parent, const std::optional<ExportChoice>& last) {
-    // Qt's own dialog, not the desktop's: that one speaks the desktop's language.
-    QFileDialog dialog(parent, QStringLiteral("Bilder exportieren"));
-    dialog.setObjectName(QStringLiteral("BilderExportieren"));
+// A save dialog of Qt's own, not the desktop's: that one speaks the desktop's language.
+void setUpSaveDialog(QFileDialog& dialog, const char* name, const QStringList& filters) {
+    dialog.setObjectName(QString::fromLatin1(name));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(filters);
+}
+
+void openInFolderOf(QFileDialog& dialog, const std::string& path) {
+    dialog.setDirectory(
+        nearestExistingDirectory(QFileInfo(QString::fromStdString(path)).absolutePath()));
+}
+
+QLineEdit* addNameChoice(QFileDialog& dialog) {
+    auto* name = new QLineEdit(&dialog);
+    name->setObjectName(QStringLiteral("NameImCCode"));
+    name->setAccessibleName(QStringLiteral("Name im C-Code"));
+    // Only what a C identifier may hold can be typed.
+    name->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[A-Za-z_][A-Za-z0-9_]*")), name));
+    addRow(dialog, QStringLiteral("&Name im C-Code:"), name);
+    return name;
+}
+
+} // namespace
+
+std::string exportTarget(ExportKind kind, std::string chosen) {
+    return targetPath(std::move(chosen), "." + exportExtension(kind), exportsFolder(kind));
+}
+
+std::optional<ExportChoice> chooseExport(QWidget* parent, const std::optional<ExportChoice>& last) {
+    QFileDialog dialog(parent, QStringLiteral("Bilder exportieren"));
     QStringList filters;
     for (ExportKind kind : kKinds)
         filters << exportFilter(kind);
-    dialog.setNameFilters(filters);
+    setUpSaveDialog(dialog, "BilderExportieren", filters);
     QSpinBox* scale = addScaleChoice(dialog);
     QComboBox* bytes = addByteOrderChoice(dialog);
     // The name gets the extension of the kind chosen; a folder of picture files replaces
@@ -105,9 +135,8 @@ std::optional<ExportChoice> chooseExport(QWidget* parent, const std::optional<Ex
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, followFilter);
     followFilter(filters.first());
     if (last) {
-        // A folder of PNG files and a file alike lie in the folder the user was in.
-        dialog.setDirectory(
-            nearestExistingDirectory(QFileInfo(QString::fromStdString(last->path)).absolutePath()));
+        // A folder of picture files and a file alike lie in the folder the user was in.
+        openInFolderOf(dialog, last->path);
         const QString filter = exportFilter(last->settings.kind);
         dialog.selectNameFilter(filter);
         followFilter(filter);
@@ -123,6 +152,50 @@ std::optional<ExportChoice> chooseExport(QWidget* parent, const std::optional<Ex
     choice.settings.scale = exportsEnlarged(choice.settings.kind) ? scale->value() : 1;
     choice.settings.bytes = static_cast<ByteOrder>(bytes->currentIndex());
     choice.path = exportTarget(choice.settings.kind, dialog.selectedFiles().first().toStdString());
+    return choice;
+}
+
+QString fontFilter(FontFormat format) {
+    switch (format) {
+    case FontFormat::Gfx:
+        return QStringLiteral("Adafruit-GFX-Schrift (*.h)");
+    case FontFormat::C:
+        return QStringLiteral("C-Bibliothek mit Layout (*.h)");
+    case FontFormat::Bdf:
+        break;
+    }
+    return QStringLiteral("BDF-Schrift (*.bdf)");
+}
+
+std::optional<FontChoice> chooseFontExport(QWidget* parent, const std::optional<FontChoice>& last) {
+    QFileDialog dialog(parent, QStringLiteral("Zeichensatz exportieren"));
+    QStringList filters;
+    for (const FontFormatName& f : fontFormats())
+        filters << fontFilter(f.format);
+    setUpSaveDialog(dialog, "ZeichensatzExportieren", filters);
+    QLineEdit* name = addNameChoice(dialog);
+    const auto formatOf = [&](const QString& filter) {
+        return fontFormats()[static_cast<std::size_t>(
+                                 std::max<qsizetype>(0, filters.indexOf(filter)))]
+            .format;
+    };
+    const auto followFilter = [&](const QString& filter) {
+        const FontFormat format = formatOf(filter);
+        dialog.setDefaultSuffix(QString::fromUtf8(fontFormatName(format).extension));
+        name->setEnabled(format != FontFormat::Bdf);
+    };
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, followFilter);
+    const FontChoice start = last.value_or(FontChoice{});
+    if (last)
+        openInFolderOf(dialog, last->path);
+    dialog.selectNameFilter(fontFilter(start.format));
+    followFilter(fontFilter(start.format));
+    name->setText(QString::fromStdString(start.name));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    FontChoice choice{formatOf(dialog.selectedNameFilter()), name->text().toStdString(), {}};
+    const std::string extension(fontFormatName(choice.format).extension);
+    choice.path = targetPath(dialog.selectedFiles().first().toStdString(), "." + extension, false);
     return choice;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
-// "Bilder exportieren..": Qt's own save dialog (German) with the kinds of export as
-// filters, and the scale and a C header's byte order as choices in the same step.
+// "Bilder exportieren.." and "Zeichensatz exportieren..": Qt's own save dialog (German)
+// with the kinds of export as filters, and what a kind needs besides (the scale, a C
+// header's byte order, a C name) as choices in the same step.
 
+#include "font_export.h"
 #include "picture_export.h"
 
 #include <QString>
@@ -28,5 +30,17 @@ std::string exportTarget(ExportKind kind, std::string chosen);
 // Shows the dialog, opened as `last` was chosen (its folder, kind and scale) when given;
 // nullopt when cancelled.
 std::optional<ExportChoice> chooseExport(QWidget* parent, const std::optional<ExportChoice>& last);
+
+struct FontChoice {
+    FontFormat format = FontFormat::Bdf;
+    std::string name = "smssim"; // the C identifier of gfx and c
+    std::string path;            // UTF-8
+};
+
+// The filter of each font format, in the order of fontFormats().
+QString fontFilter(FontFormat format);
+
+// As chooseExport, for the phone's font.
+std::optional<FontChoice> chooseFontExport(QWidget* parent, const std::optional<FontChoice>& last);
 
 } // namespace smssim

@@ -15,7 +15,9 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QSignalSpy>
@@ -435,6 +437,48 @@ TEST_F(Form1Test, ExportAndCopyFromTheMenu) {
     QTest::keyClick(&form->Bild1(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), shown)
         << "Ctrl+C on the display copies the picture";
+}
+
+// The phone's font through the dialog: the kind chosen with its C name, written as the
+// generator makes it; a name it refuses is told, and nothing is written.
+TEST_F(Form1Test, ExportTheFontFromTheMenu) {
+    QTemporaryDir dir;
+    const std::tuple<int, QString, QString> uses[] = {
+        {2, "mini", dir.filePath("mini")}, {1, "", dir.filePath("leer")}, {}};
+    QStringList opened;
+    for (const auto& [filter, name, file] : uses) {
+        whenModal<QFileDialog>(form.get(), [&](QFileDialog& dialog) {
+            auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("NameImCCode"));
+            opened << dialog.selectedNameFilter() + ' ' + edit->text() +
+                          (edit->isEnabled() ? "" : "-");
+            if (file.isEmpty())
+                return dialog.reject();
+            const QString chosen = dialog.nameFilters().value(filter);
+            dialog.selectNameFilter(chosen);
+            emit dialog.filterSelected(chosen);
+            edit->setText(name);
+            dialog.selectFile(file);
+            QMetaObject::invokeMethod(&dialog, "accept");
+        });
+        child<QAction>("ZeichensatzExportieren")->trigger();
+        if (filter == 2) {
+            EXPECT_EQ(form->statusBar()->currentMessage(),
+                      "Zeichensatz exportiert: " + dir.filePath("mini.h"));
+        }
+    }
+    EXPECT_EQ(opened,
+              QStringList({"BDF-Schrift (*.bdf) smssim-", "C-Bibliothek mit Layout (*.h) mini",
+                           "Adafruit-GFX-Schrift (*.h) "}));
+    Module1 phone;
+    const auto lists = ZeichensatzLaden(phone, kTestPhone);
+    ASSERT_TRUE(lists);
+    EXPECT_EQ(test::bytesOf(dir.filePath("mini.h").toStdString()),
+              fontFile(FontFormat::C, phone, *lists, "mini").value());
+    EXPECT_FALSE(QFile::exists(dir.filePath("leer.h")));
+    ASSERT_EQ(boxes.asked.size(), 1u);
+    EXPECT_TRUE(boxes.asked[0].text.startsWith("Die Datei „" + dir.filePath("leer.h") +
+                                               "“ kann nicht geschrieben werden.\n"))
+        << boxes.asked[0].text.toStdString();
 }
 
 const std::string kThreePictures(30, 'q'); // 6 characters a line, 2 lines a picture
