@@ -7,6 +7,7 @@
 #include "temp_dir.h"
 #include "test_phone.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
