@@ -30,13 +30,6 @@ Change heightAndPitch(double bildhoehe, double zeilenhoehe) {
 }
 const std::string kPhones = SMSSIM_PHONES_DIR "/";
 
-std::string tallGlyphs() {
-    test::TestPhone phone;
-    phone.glyphs['T'] = {"###", "_#", "_#", "_#", "_#", "_#", "_#", "_#", "_#", "###"};
-    phone.glyphs[' '] = {"_"}; // narrower than the 3 the word test counts at least
-    return test::testPhone(phone);
-}
-
 // What the shell command prints in `dir`, with its errors.
 std::string run(const std::string& command, const test::TempDir& dir) {
     const std::string line = "cd '" + dir.path().string() + "' && { " + command + "; } > out 2>&1";
@@ -151,7 +144,9 @@ INSTANTIATE_TEST_SUITE_P(Firmware, Library, ::testing::ValuesIn(std::vector<Phon
     {"GlyphsAt0And255", [](Module1& s) { s.Zeichen[0] = s.Zeichen[255] = s.Zeichen['A']; }},
     {"OnlyAnEmptyGlyphAt0", [](Module1& s) { s.Zeichen.fill({}), s.Zeichen[0].Breite = 3; }},
     {"NoWordWrap", [](Module1& s) { s.Zeilensprung = false; }},
-    {"TallGlyphs", kAsIs, tallGlyphs()},
+    // Ten rows, and a space narrower than the 3 the word test counts at least.
+    {"TallGlyphs", kAsIs, test::testPhone({.glyphs = {{' ', {"_"}}, {'A', {"_#", "#_#"}},
+        {'B', {"###", "_#", "_#", "_#", "_#", "_#", "_#", "_#", "_#", "###"}}}})},
     {"OddPhoneName", [](Module1& s) { s.Telefonname = "*/ \"\\é"; }}}),
     [](const auto& info) { return info.param.name; });
 // clang-format on
@@ -180,7 +175,6 @@ const Change kNoGlyph = [](Module1& s) { ZeichensatzLeeren(s.Zeichen); };
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Firmware, Refused, ::testing::ValuesIn(std::vector<Refusal>{
     {"NameWithDigitFirst", kAsIs, Usage, "kein C-Name", "2phone"},
-    {"NameWithHyphen", kAsIs, Usage, "kein C-Name", "my-phone"},
     {"NoGlyph", kNoGlyph, Unusable, "kein Zeichen"},
     {"LineWidthAtTheLimit", set(&PhoneData::Zeilenbreite, 32767.5), Ok},
     {"LineWidthTooLarge", set(&PhoneData::Zeilenbreite, 32768), Unusable, "Zeilenbreite 32768 ist"},
