@@ -191,8 +191,8 @@ INSTANTIATE_TEST_SUITE_P(Firmware, Refused, ::testing::ValuesIn(std::vector<Refu
     {"DisplayEmpty", set(&PhoneData::Displaybreite, 0), Unusable, "Displaybreite muss"},
     {"DisplayNarrow", set(&PhoneData::Displaybreite, 0.5), Ok},
     {"DisplayAtTheLimit", set(&PhoneData::Displayhoehe, 32767), Ok},
-    {"GlyphTooWide", [](Module1& s) { s.Zeichen[0].Breite = 11; }, Unusable, "Zeichen 0 ist"},
-    {"GlyphTooTall", [](Module1& s) { s.Zeichen['A'].Hoehe = 11; }, Unusable, "Zeichen 65 ist"}}),
+    {"GlyphTooWide", [](Module1& s) { s.Zeichen[0].Breite = 11; }, Unusable, "Zeichens 0 müssen"},
+    {"GlyphTooTall", [](Module1& s) { s.Zeichen[65].Hoehe = 11; }, Unusable, "Zeichens 65"}}),
     [](const auto& info) { return info.param.name; });
 // clang-format on
 
