@@ -125,8 +125,8 @@ std::optional<std::string> rangeProblem(const Module1& s) {
     for (int code = 0; code < 256; ++code) {
         const ZeichenTyp& g = s.Zeichen[code];
         if (g.Breite < 0 || g.Breite > kGlyphSize || g.Hoehe < 0 || g.Hoehe > kGlyphSize)
-            return "Das Zeichen " + std::to_string(code) + " ist größer als " +
-                   std::to_string(kGlyphSize) + " x " + std::to_string(kGlyphSize) + " Pixel";
+            return "Breite und Höhe des Zeichens " + std::to_string(code) + " müssen von 0 bis " +
+                   std::to_string(kGlyphSize) + " Pixel sein";
     }
     return std::nullopt;
 }

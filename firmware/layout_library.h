@@ -8,7 +8,11 @@
 //                     int paragraphs, name_pixel_fn pixel, void *user);
 // name_draw calls `pixel` for every dot of the picture (1 = first) in the engine's drawing
 // order, dots outside the display included, and returns Bildanzahl (held to the int16_t
-// range). Everything is static, so headers of two phones can live in one program.
+// range). Everything is static, so headers of two phones can live in one program; a
+// device that keeps tables in program memory defines SMSSIM_TABLE and SMSSIM_READ_BYTE.
+// Line tops are whole numbers in int32_t when the pitch is whole and no top can leave
+// float's exact range; otherwise float and double as the engine counts them. A fractional
+// picture height costs two double operations per call.
 
 #include "phone_loader.h"
 #include "problem.h"

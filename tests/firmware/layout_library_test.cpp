@@ -7,6 +7,7 @@
 #include "temp_dir.h"
 #include "test_phone.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -24,17 +25,16 @@ const Change kAsIs = [](Module1&) {};
 Change set(double PhoneData::*field, double value) {
     return [=](Module1& s) { s.*field = value; };
 }
+// Glyphs no shipped phone has: at codes 0 and 255, one column wide, a dot only in the
+// last column (a code defined twice keeps the pixels of its wider first glyph).
+const Change kOddGlyphs = [](Module1& s) {
+    s.Zeichen[0] = s.Zeichen[255] = s.Zeichen['A'];
+    s.Zeichen[255].Hoehe = 5, s.Zeichen[255].punkt(5, 4) = -1, s.Zeichen[0].Breite = 1;
+};
 Change heightAndPitch(double bildhoehe, double zeilenhoehe) {
     return [=](Module1& s) { s.Bildhoehe = bildhoehe, s.Zeilenhoehe = zeilenhoehe; };
 }
 const std::string kPhones = SMSSIM_PHONES_DIR "/";
-
-std::string tallGlyphs() {
-    test::TestPhone phone;
-    phone.glyphs['T'] = {"###", "_#", "_#", "_#", "_#", "_#", "_#", "_#", "_#", "###"};
-    phone.glyphs[' '] = {"_"}; // narrower than the 3 the word test counts at least
-    return test::testPhone(phone);
-}
 
 // What the shell command prints in `dir`, with its errors.
 std::string run(const std::string& command, const test::TempDir& dir) {
@@ -131,7 +131,6 @@ INSTANTIATE_TEST_SUITE_P(Firmware, Library, ::testing::ValuesIn(std::vector<Phon
     {"Nokia5110", kAsIs, test::bytesOf(kPhones + "Nokia 5110.bsd")},
     {"Klassik2000", kAsIs, test::bytesOf(kPhones + "Klassik 2000.bsd")},
     {"Kommunikator9000", kAsIs, test::bytesOf(kPhones + "Kommunikator 9000.bsd")},
-    {"Mini"},
     {"FractionalPitch", set(&PhoneData::Zeilenhoehe, 4.3)},
     {"FractionalHeight", set(&PhoneData::Bildhoehe, 8.5)},
     {"FractionalLineWidth", set(&PhoneData::Zeilenbreite, 20.5)},
@@ -147,10 +146,12 @@ INSTANTIATE_TEST_SUITE_P(Firmware, Library, ::testing::ValuesIn(std::vector<Phon
     {"PitchAtFloatMidpoints", heightAndPitch(600, 1 + std::ldexp(1.0, -26))},
     // Tops pass 2^24 after some 270 lines: float rounds the odd ones.
     {"LinesPastFloatsWholeNumbers", heightAndPitch(511, 121)},
-    {"GlyphsAt0And255", [](Module1& s) { s.Zeichen[0] = s.Zeichen[255] = s.Zeichen['A']; }},
+    {"OddGlyphs", kOddGlyphs},
     {"OnlyAnEmptyGlyphAt0", [](Module1& s) { s.Zeichen.fill({}), s.Zeichen[0].Breite = 3; }},
     {"NoWordWrap", [](Module1& s) { s.Zeilensprung = false; }},
-    {"TallGlyphs", kAsIs, tallGlyphs()},
+    // Ten rows, and a space narrower than the 3 the word test counts at least.
+    {"TallGlyphs", kAsIs, test::testPhone({.glyphs = {{' ', {"_"}}, {'A', {"_#", "#_#"}},
+        {'B', {"###", "_#", "_#", "_#", "_#", "_#", "_#", "_#", "_#", "###"}}}})},
     {"OddPhoneName", [](Module1& s) { s.Telefonname = "*/ \"\\é"; }}}),
     [](const auto& info) { return info.param.name; });
 // clang-format on
@@ -179,14 +180,19 @@ const Change kNoGlyph = [](Module1& s) { ZeichensatzLeeren(s.Zeichen); };
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Firmware, Refused, ::testing::ValuesIn(std::vector<Refusal>{
     {"NameWithDigitFirst", kAsIs, Usage, "kein C-Name", "2phone"},
-    {"NameWithHyphen", kAsIs, Usage, "kein C-Name", "my-phone"},
     {"NoGlyph", kNoGlyph, Unusable, "kein Zeichen"},
     {"LineWidthAtTheLimit", set(&PhoneData::Zeilenbreite, 32767.5), Ok},
     {"LineWidthTooLarge", set(&PhoneData::Zeilenbreite, 32768), Unusable, "Zeilenbreite 32768 ist"},
     {"PictureHeightAtTheLimit", set(&PhoneData::Bildhoehe, 32757), Ok},
     {"PictureHeightTooLarge", set(&PhoneData::Bildhoehe, 32757.5), Unusable, "(höchstens 32757)"},
     {"DisplayTooWide", set(&PhoneData::Displaybreite, 32768), Unusable, "Displaybreite"},
-    {"PitchNoNumber", set(&PhoneData::Zeilenhoehe, std::nan("")), Unusable, "Zeilenhöhe"}}),
+    {"PitchNoNumber", set(&PhoneData::Zeilenhoehe, std::nan("")), Unusable, "Zeilenhöhe"},
+    {"PictureHeightZero", set(&PhoneData::Bildhoehe, 0), Unusable, "Bildhöhe muss größer als 0"},
+    {"DisplayEmpty", set(&PhoneData::Displaybreite, 0), Unusable, "Displaybreite muss"},
+    {"DisplayNarrow", set(&PhoneData::Displaybreite, 0.5), Ok},
+    {"DisplayAtTheLimit", set(&PhoneData::Displayhoehe, 32767), Ok},
+    {"GlyphTooWide", [](Module1& s) { s.Zeichen[0].Breite = 11; }, Unusable, "Zeichens 0 müssen"},
+    {"GlyphTooTall", [](Module1& s) { s.Zeichen[65].Hoehe = 11; }, Unusable, "Zeichens 65"}}),
     [](const auto& info) { return info.param.name; });
 // clang-format on
 
