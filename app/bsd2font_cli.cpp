@@ -2,8 +2,8 @@
 
 #include "c_source.h"
 #include "command_line.h"
-#include "font_files.h"
 
+#include <algorithm>
 #include <iterator>
 
 namespace smssim {
@@ -12,37 +12,24 @@ namespace {
 
 constexpr const char* kProgram = "smssim-bsd2font";
 
-Result<std::string> bdf(const Module1& phone, const PhoneLists& lists, std::string_view) {
-    return bdfFont(phone, lists);
-}
-
-struct Format {
-    const char* name;
-    const char* what; // in the usage
-    FontWriter write;
-};
-
-// One row a format, the default first.
-const Format kFormats[] = {{"bdf", "BDF 2.1, Unicode", bdf},
-                           {"gfx", "ein Adafruit-GFX-Header", gfxFont}};
-
 // "bdf, gfx oder c".
 std::string formatNames() {
     std::string names;
-    for (auto f = std::begin(kFormats); f != std::end(kFormats); ++f)
-        names += (f == std::begin(kFormats)            ? ""
-                  : std::next(f) == std::end(kFormats) ? " oder "
-                                                       : ", ") +
-                 std::string(f->name);
+    const auto formats = fontFormats();
+    for (auto f = formats.begin(); f != formats.end(); ++f)
+        names += (f == formats.begin()            ? ""
+                  : std::next(f) == formats.end() ? " oder "
+                                                  : ", ") +
+                 std::string(f->option);
     return names;
 }
 
 // A line each: "bdf: BDF 2.1, Unicode (Vorgabe)".
 std::string formatHelp() {
     std::string help;
-    for (const Format& f : kFormats)
-        help += std::string(help.empty() ? "" : "\n") + f.name + ": " + f.what +
-                (&f == kFormats ? " (Vorgabe)" : "");
+    for (const FontFormatName& f : fontFormats())
+        help += std::string(help.empty() ? "" : "\n") + std::string(f.option) + ": " +
+                std::string(f.what) + (f.format == FontFormat::Bdf ? " (Vorgabe)" : "");
     return help;
 }
 
@@ -63,12 +50,13 @@ Result<> readArguments(Bsd2fontArguments& result, const QCommandLineParser& pars
         return usageProblem("--out DATEI fehlt");
     result.phone = toBytes(phones.first());
     result.out = *out;
-    result.format = optionValue(parser, "format").value_or(kFormats[0].name);
-    for (const Format& f : kFormats)
-        if (result.format == f.name)
-            result.write = f.write;
-    if (!result.write)
-        return usageProblem("unbekanntes Format „" + result.format + "“ (" + formatNames() + ")");
+    const std::string format = optionValue(parser, "format").value_or("bdf");
+    const auto formats = fontFormats();
+    const auto known = std::find_if(formats.begin(), formats.end(),
+                                    [&](const FontFormatName& f) { return f.option == format; });
+    if (known == formats.end())
+        return usageProblem("unbekanntes Format „" + format + "“ (" + formatNames() + ")");
+    result.format = known->format;
     if (const auto name = optionValue(parser, "name")) {
         if (!isCIdentifier(*name))
             return usageProblem("--name braucht einen Namen aus Buchstaben, Ziffern und _, "
@@ -109,7 +97,7 @@ int runBsd2font(const std::vector<std::string>& args, std::ostream& out, std::os
     const auto lists = ZeichensatzLaden(phone, arguments.phone);
     if (!lists)
         return report(err, kProgram, lists.error());
-    const auto font = arguments.write(phone, *lists, arguments.name);
+    const auto font = fontFile(arguments.format, phone, *lists, arguments.name);
     if (!font)
         return report(err, kProgram,
                       {"Die Zeichensatzdatei „" + arguments.phone + "“: " + font.error().reason,

@@ -2,6 +2,7 @@
 // smssim-bsd2font's arguments: the phone, --out, the font format and its C name.
 
 #include "file_batch.h"
+#include "font_export.h"
 #include "phone_loader.h"
 #include "problem.h"
 
@@ -12,16 +13,11 @@
 
 namespace smssim {
 
-// A font file made from a phone, named `name` in C.
-using FontWriter = Result<std::string> (*)(const Module1& phone, const PhoneLists& lists,
-                                           std::string_view name);
-
 struct Bsd2fontArguments {
     bool help = false; // print the usage and nothing else
     std::string phone;
     std::string out;
-    std::string format;         // bdf without --format
-    FontWriter write = nullptr; // that of `format`
+    FontFormat format = FontFormat::Bdf;
     std::string name = "smssim";
 };
 

@@ -11,7 +11,9 @@ namespace smssim {
 namespace {
 
 constexpr std::array<FontFormatName, 3> kFormats{
-    {{FontFormat::Bdf, "bdf", "bdf"}, {FontFormat::Gfx, "gfx", "h"}, {FontFormat::C, "c", "h"}}};
+    {{FontFormat::Bdf, "bdf", "bdf", "BDF 2.1, Unicode"},
+     {FontFormat::Gfx, "gfx", "h", "ein Adafruit-GFX-Header"},
+     {FontFormat::C, "c", "h", "das Telefon als C99-Bibliothek: Zeichen, Umbruch, Zeichnen"}}};
 
 } // namespace
 

@@ -19,6 +19,7 @@ struct FontFormatName {
     FontFormat format;
     std::string_view option;    // the value of --format
     std::string_view extension; // of its file, without the dot
+    std::string_view what;      // German, for a usage text
 };
 
 // Every format, in the order the program offers them; BDF, the default, first.

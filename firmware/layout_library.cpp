@@ -280,11 +280,8 @@ constexpr const char* kFloatPictures = R"(const float distance = (float)top - (f
 
 Result<std::string> layoutLibrary(const Module1& s, const PhoneLists& lists,
                                   std::string_view name) {
-    if (!isCIdentifier(name))
-        return fail("Der Name „" + std::string(name) +
-                        "“ ist kein C-Name: Buchstaben, Ziffern und _, nicht mit einer Ziffer "
-                        "am Anfang",
-                    ExitStatus::Usage);
+    if (auto problem = cNameProblem(name))
+        return fail(*problem, ExitStatus::Usage);
     if (auto problem = rangeProblem(s))
         return fail(*problem);
     const GlyphTables t = glyphTables(s.Zeichen);
