@@ -87,8 +87,11 @@ const std::string kFixture = kFonts + "fixture.bdf";
 const std::string kNone = kFonts + "none.bdf";
 const std::string kNokia = SMSSIM_PHONES_DIR "/Nokia 5110.bsd";
 const std::string kNoGlyphs = phoneFile("none.bsd", {.glyphs = {}});
-const std::string kTallLines =
-    phoneFile("tall.bsd", {.header = {"Hoch", 20, 256, ".min", 0, 300, 24, 256, true, true}});
+// Pitches at the ends of an 8-bit yAdvance and beyond.
+std::string pitchPhone(int pitch) {
+    return phoneFile(std::to_string(pitch) + ".bsd",
+                     {.header = {"Hoch", 20, 256, ".min", 0, 300, 24, pitch, true, true}});
+}
 const Program b2f = runBsd2font;
 const std::string kMisfits = "2 Zeichen zu groß: T (Zeilen -4..6, Spalten 2..2), W (Zeilen 4..4, "
                              "Spalten 1..11). Ein Zeichen";
@@ -111,16 +114,18 @@ INSTANTIATE_TEST_SUITE_P(Font2bsd, Statuses, testing::Values(
     Case{"PixelSize", {kFixture, "--out", "OUT", "--pixel-size", "7"}, 2, "Pixelgrößen 6"},
     Case{"Help", {"-h"}, 0, "  --display BxH       Breite und Höhe des Displays in Pixeln (Vorgabe: 84x48)\n"},
     Case{"Bdf", {kNokia, "--out", "OUT"}, 0, "", Step::None, 0, b2f},
-    Case{"Gfx", {kNokia, "--out", "OUT", "--format=gfx", "--name", "_n1"}, 0, "", Step::None, 0, b2f},
+    Case{"Gfx", {kNokia, "--out", "OUT", "--format=gfx", "--name", "a_1"}, 0, "", Step::None, 0, b2f},
     Case{"FontNoOut", {kNokia, "--format", "gfx"}, 2, "--out DATEI fehlt (siehe", Step::None, 0, b2f},
     Case{"C", {kNokia, "--out", "OUT", "--format", "c", "--name", "nokia"}, 0, "", Step::None, 0, b2f},
     Case{"FontFormat", {kNokia, "--out", "OUT", "--format", "C"}, 2, "Format „C“ (bdf, gfx oder c)", Step::None, 0, b2f},
     Case{"FontName", {kNokia, "--out", "OUT", "--format", "gfx", "--name", "1n"}, 2, "nicht „1n“", Step::None, 0, b2f},
     Case{"FontNoPhone", {kNone, "--out", "OUT"}, 1, "none.bdf“ kann nicht geladen werden", Step::None, 0, b2f},
     Case{"FontNoGlyph", {kNoGlyphs, "--out", "OUT", "--format", "gfx"}, 1, "none.bsd“: Das Telefon „Mini“ hat kein Zeichen", Step::None, 0, b2f},
-    Case{"FontPitch", {kTallLines, "--out", "OUT", "--format", "gfx"}, 1, "Zeilenhöhe 256 passt nicht", Step::None, 0, b2f},
+    Case{"FontPitch", {pitchPhone(256), "--out", "OUT", "--format", "gfx"}, 1, "Zeilenhöhe 256 passt nicht", Step::None, 0, b2f},
+    Case{"FontPitch255", {pitchPhone(255), "--out", "OUT", "--format", "gfx"}, 0, "", Step::None, 0, b2f},
+    Case{"FontPitch0", {pitchPhone(0), "--out", "OUT", "--format", "gfx"}, 0, "", Step::None, 0, b2f},
     Case{"FontNoSpace", {kNokia, "--out", "OUT"}, 1, "kein Platz", Step::Write, ENOSPC, b2f},
-    Case{"FontHelp", {"-h"}, 0, "--format FORMAT", Step::None, 0, b2f}),
+    Case{"FontHelp", {"-h"}, 0, "--format FORMAT  bdf: BDF 2.1, Unicode (Vorgabe)\n", Step::None, 0, b2f}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
@@ -207,18 +212,38 @@ std::string text(const Ink& ink) {
     return out;
 }
 
-// Glyphs of different heights, one without room, a special character, and names that
-// are no C comment and no BDF string as they are.
+// Glyphs of different heights, one without room, special characters, control codes with
+// and without pixels, and names that are no C comment and no BDF string as they are.
 std::string oddPhone(const std::string& file, const std::string& name) {
     test::TestPhone p;
     p.header.name = name;
     p.glyphs['|'] = {"#", "#", "#", "#", "_#"};
     p.glyphs[0xAD] = {};
-    return phoneFile(file, p);
+    std::ofstream(kTemp / file, std::ios::binary)
+        << test::testPhone(p) << "0\r\n:#______#\r\n1\r\n:#\r\n7\r\n:_\r\n127\r\n:_\r\n";
+    return (kTemp / file).string();
 }
 
+// The odd phone's BDF up to its second glyph: the X font name holds no '-', '"', '*' and
+// no byte outside ASCII, the family's quote is doubled; 75 dpi, the advance in SWIDTH.
+const std::string kOddBdf =
+    "STARTFONT 2.1\nCOMMENT Made by smssim-bsd2font: every glyph hangs from the top of the line as "
+    "on the phone.\nFONT -smssim-_/ _\\ /___-Medium-R-Normal--5-50-75-75-P-34-ISO10646-1\n"
+    "SIZE 5 75 75\nFONTBOUNDINGBOX 9 5 0 0\nSTARTPROPERTIES 16\nFOUNDRY \"smssim\"\n"
+    "FAMILY_NAME \"*/ \"\"\\ /*\xC3\xA4\xE2\x80\x9C\"\nWEIGHT_NAME \"Medium\"\nSLANT \"R\"\n"
+    "SETWIDTH_NAME \"Normal\"\nADD_STYLE_NAME \"\"\nPIXEL_SIZE 5\nPOINT_SIZE 50\n"
+    "RESOLUTION_X 75\nRESOLUTION_Y 75\nSPACING \"P\"\nAVERAGE_WIDTH 34\n"
+    "CHARSET_REGISTRY \"ISO10646\"\nCHARSET_ENCODING \"1\"\nFONT_ASCENT 5\nFONT_DESCENT 0\n"
+    "ENDPROPERTIES\nCHARS 10\nSTARTCHAR uni0000\nENCODING 0\nSWIDTH 1728 0\nDWIDTH 9 0\n"
+    "BBX 9 1 0 4\nBITMAP\n8100\nENDCHAR\n";
+const char* const kOddGfx[] = {
+    "/* * / \"\\ / *\xC3\xA4\xE2\x80\x9C: an Adafruit-GFX font made by smssim-bsd2font. "
+    "Windows-1252 codes 0x00 to 0xE4;",
+    "    {3, 0, 0, 0, 0, 0}, /* 0x02  */\n", "    {13, 4, 3, 4, 0, -5}  /* 0xE4 \xC3\xA4 */\n};",
+    "font_1Glyphs, 0x00, 0xE4, 4};\n#endif\n"};
+
 TEST(Bsd2font, FreeTypeAndAdafruitGfxDrawEachGlyphWhereThePhoneDoes) {
-    std::vector<std::string> phones{oddPhone("odd.bsd", "*/ \"\\ /*\xE4"),
+    std::vector<std::string> phones{oddPhone("odd.bsd", "*/ \"\\ /*\xE4\x93"),
                                     oddPhone("lines.bsd", "\"Zeile\r\nzwei\"")};
     for (const auto& [name, options] : kShipped)
         phones.push_back(SMSSIM_PHONES_DIR "/" + name + ".bsd");
@@ -233,11 +258,13 @@ TEST(Bsd2font, FreeTypeAndAdafruitGfxDrawEachGlyphWhereThePhoneDoes) {
         auto font = BitmapFont::open(bdf);
         ASSERT_TRUE(font) << font.error().reason;
         std::string codes = lists->verfuegbar + lists->sonder;
-        std::erase_if(codes, [](char c) { return c == '\n' || c == '\r'; });
+        // The line ends, the bell and DEL draw nothing.
+        std::erase_if(codes,
+                      [](char c) { return c == '\n' || c == '\r' || c == '\a' || c == 127; });
         int ascent = 1;
         for (const char c : codes)
             ascent = std::max<int>(ascent, s.Zeichen[static_cast<std::uint8_t>(c)].Hoehe);
-        Ink ink, freetype{{'\n', font->glyph(U'\n').value_or(std::nullopt) ? "a line end" : ""}};
+        Ink ink, freetype{{-1, font->glyph(U'\n').value_or(std::nullopt) ? "a line end" : ""}};
         for (const char c : codes) {
             const ZeichenTyp& g = s.Zeichen[static_cast<std::uint8_t>(c)];
             ink[static_cast<std::uint8_t>(c)] =
@@ -249,7 +276,10 @@ TEST(Bsd2font, FreeTypeAndAdafruitGfxDrawEachGlyphWhereThePhoneDoes) {
                                   [&](int y, int x) { return (*f)->set(y, x); })
                         : "missing";
         }
-        EXPECT_EQ(text(freetype), "10 \n" + text(ink));
+        EXPECT_EQ(text(freetype), "-1 \n" + text(ink));
+        const std::string bdfText = bytesOf(bdf);
+        if (phone == phones.front())
+            EXPECT_EQ(bdfText.substr(0, bdfText.find("STARTCHAR uni0001")), kOddBdf);
         ASSERT_EQ(run({phone, "--out", gfx, "--format", "gfx", "--name", "font_1"},
                       realFileSystemCalls(), runBsd2font)
                       .status,
@@ -260,6 +290,9 @@ TEST(Bsd2font, FreeTypeAndAdafruitGfxDrawEachGlyphWhereThePhoneDoes) {
                                     "' '" SMSSIM_TEST_SUPPORT "/gfx_reader.c' && '" + reader +
                                     "' > '" + drawn + "'";
         ASSERT_EQ(std::system(compile.c_str()), 0);
+        for (const char* part : kOddGfx)
+            EXPECT_TRUE(phone != phones.front() || bytesOf(gfx).find(part) != std::string::npos)
+                << part;
         // Codes between the first glyph and the last without one are empty.
         for (int code = ink.begin()->first; code < ink.rbegin()->first; ++code)
             ink.try_emplace(code, "0:");
