@@ -278,8 +278,9 @@ TEST(Bsd2font, FreeTypeAndAdafruitGfxDrawEachGlyphWhereThePhoneDoes) {
         }
         EXPECT_EQ(text(freetype), "-1 \n" + text(ink));
         const std::string bdfText = bytesOf(bdf);
-        if (phone == phones.front())
+        if (phone == phones.front()) {
             EXPECT_EQ(bdfText.substr(0, bdfText.find("STARTCHAR uni0001")), kOddBdf);
+        }
         ASSERT_EQ(run({phone, "--out", gfx, "--format", "gfx", "--name", "font_1"},
                       realFileSystemCalls(), runBsd2font)
                       .status,
