@@ -160,7 +160,7 @@ TEST(PixelGrid, BytesForDisplaysAndImageFiles) {
         << "the leftmost pixel in bit 0";
     EXPECT_EQ(gridBytes({3, 8, std::vector<bool>(24, false)}, ByteOrder::Pages).size(), 3u);
     for (const auto& [name, valid] : {std::pair("bild", true),
-                                      {"Zz", true},
+                                      {"AZz", true},
                                       {"_2", true},
                                       {"B_1x", true},
                                       {"", false},
