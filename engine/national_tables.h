@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <span>
 #include <string_view>
 
@@ -23,9 +24,14 @@ class NationalLanguages {
     constexpr NationalLanguages() = default;
     constexpr NationalLanguages(std::initializer_list<int> identifiers) {
         for (const int id : identifiers)
-            bits_ = static_cast<std::uint8_t>(bits_ | (1u << id));
+            *this = with(id);
     }
     constexpr bool has(int identifier) const { return ((bits_ >> identifier) & 1u) != 0; }
+    constexpr NationalLanguages with(int identifier) const {
+        NationalLanguages more = *this;
+        more.bits_ = static_cast<std::uint8_t>(bits_ | (1u << identifier));
+        return more;
+    }
     constexpr bool none() const { return bits_ == 0; }
     bool operator==(const NationalLanguages&) const = default;
 
