@@ -32,6 +32,11 @@ class NationalLanguages {
         more.bits_ = static_cast<std::uint8_t>(bits_ | (1u << identifier));
         return more;
     }
+    constexpr NationalLanguages without(int identifier) const {
+        NationalLanguages fewer = *this;
+        fewer.bits_ = static_cast<std::uint8_t>(bits_ & ~(1u << identifier));
+        return fewer;
+    }
     constexpr bool none() const { return bits_ == 0; }
     bool operator==(const NationalLanguages&) const = default;
 
