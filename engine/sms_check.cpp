@@ -112,8 +112,8 @@ SmsCost ucs2Cost(std::int64_t units, std::string forcing) {
     return cost;
 }
 
-// Parts of a message whose characters `pair` all holds; an escape pair that would
-// straddle two parts moves whole into the next one.
+// What a message costs in the tables of `pair`, which holds all its characters; an escape
+// pair that would straddle two parts moves whole into the next one.
 SmsCost gsm7Cost(std::string_view text, TablePair pair, std::int64_t units, bool shifted) {
     const int shiftOctets =
         kShiftElementOctets * ((pair.locking != 0 ? 1 : 0) + (pair.single != 0 ? 1 : 0));

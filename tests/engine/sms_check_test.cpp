@@ -80,6 +80,7 @@ TEST(SmsCheck, CostWithNationalTables) {
         {"N\xBA 5\r\n", {pt}, {G, 5, 1, 150, "", 1, pt, 0}},
         {"N\xBA 5", {tr, es}, {U, 4, 1, 66, "\xBA"}},
         {"S\xE3o Paulo", {pt, es}, {G, 9, 1, 146, "", 0, pt, 0}},
+        {"\xC7ok g\xFCzel \xE7orba", {tr}, {G, 15, 1, 140, "", 0, tr, 0}},
         // Turkish locking and Portuguese locking tie on ç; the first wins.
         {"\xE7", {pt, tr}, {G, 1, 1, 154, "", 0, tr, 0}},
         {"\xE7" + times(159, "a"), {es}, {G, 161, 2, 137, "", 0, 0, es}},
