@@ -348,6 +348,12 @@ TEST_F(Form1Test, LandesspracheAndZeichenErsetzen) {
         EXPECT_EQ(form->messageText(), text) << box;
         EXPECT_TRUE(status().starts_with("UCS-2 wegen")) << status();
     }
+    // Turkish locking holds €, Spanish single shift á: both tables in use.
+    child<QAction>("Türkisch")->trigger();
+    child<QAction>("Portugiesisch")->trigger();
+    form->setMessageText("\xE1" + std::string(150, '\x80'));
+    EXPECT_TRUE(status().starts_with("GSM 7-Bit (türkisch/spanisch) · 1 SMS, noch 0 frei"))
+        << status();
 }
 
 // What the message costs, which picture shows and what the phone lacks, on every change.
