@@ -51,6 +51,9 @@ class Form1 : public QMainWindow, public AnimationHost {
     // default shows the export dialog; tests replace it.
     using ExportChooser = std::function<std::optional<ExportChoice>()>;
     void setExportChooser(ExportChooser chooser) { chooseExport_ = std::move(chooser); }
+    // The same for the phone's font.
+    using FontExportChooser = std::function<std::optional<FontChoice>()>;
+    void setFontExportChooser(FontExportChooser chooser) { chooseFontExport_ = std::move(chooser); }
     // The screen's area free for windows, in which the window places itself whenever a
     // phone is loaded; tests give other screens.
     using ScreenArea = std::function<QRect()>;
@@ -96,6 +99,7 @@ class Form1 : public QMainWindow, public AnimationHost {
     // Defined with the export commands (form1_export_commands.cpp).
     void BilderExportieren_Click();
     void BildKopieren_Click();
+    void ZeichensatzExportieren_Click();
 
   signals:
     // With every beep, which the offscreen platform of the tests does not sound.
@@ -161,12 +165,14 @@ class Form1 : public QMainWindow, public AnimationHost {
     std::string dataDir_;
     PhoneChooser choosePhone_;
     ExportChooser chooseExport_;
+    FontExportChooser chooseFontExport_;
     ScreenArea screenArea_;
     bool placed_ = false; // by the first phone loaded
     // The message as last saved or opened: what quitting may lose is the difference.
     std::string keptText_;
     // The last export chosen: the export dialog opens with its folder, kind and scale.
     std::optional<ExportChoice> lastExport_;
+    std::optional<FontChoice> lastFontExport_;
 
     QWidget* client_ = nullptr;
     // How much larger than laid out the client area is for the current display.
@@ -189,7 +195,8 @@ class Form1 : public QMainWindow, public AnimationHost {
     QLabel* label2_ = nullptr;
     QLabel* label3_ = nullptr;
     QLabel* smsStatus_ = nullptr;
-    GlyphKinds glyphKinds_{}; // of the loaded phone
+    PhoneLists lists_;        // of the loaded phone
+    GlyphKinds glyphKinds_{}; // of the loaded phone, from lists_
 
     QAction* zeichensatz_ = nullptr;
     QAction* beenden_ = nullptr;
