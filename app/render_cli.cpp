@@ -57,7 +57,7 @@ const OptionTable kOptions{
     {"national", "LISTE",
      "die Landessprachtabellen des Netzes: es, pt, tr, durch Kommas\ngetrennt (Vorgabe: keine)"},
     {"all-pictures", nullptr,
-     "jedes Bild als bild-001.png, bild-002.png, ... in den Ordner\n"
+     "png, xbm, pbm: jedes Bild als bild-001.png, ... in den Ordner\n"
      "von --out, der angelegt wird, wenn er fehlt (Vorgabe: aus)"},
     {"scale", "N",
      "png, gif und sheet vergrößert, 1 bis " + std::to_string(kMaxExportScale) + " (Vorgabe: 1)"},
@@ -179,8 +179,9 @@ Result<> setExportOptions(RenderOptions& o, const QCommandLineParser& parser) {
                                      {"columns", &o.columns, 1, kNoMaximum}});
         !e)
         return e;
-    if (o.allPictures && o.format != RenderFormat::Png)
-        return usageProblem("--all-pictures braucht --format png");
+    if (o.allPictures && o.format != RenderFormat::Png && o.format != RenderFormat::Xbm &&
+        o.format != RenderFormat::Pbm)
+        return usageProblem("--all-pictures braucht --format png, xbm oder pbm");
     // Binary data is not written to a terminal, and several pictures need somewhere to go.
     if (o.out)
         return {};
@@ -277,12 +278,25 @@ bool exportsAllPictures(const RenderOptions& o) {
     return o.allPictures || o.format == RenderFormat::Gif || o.format == RenderFormat::Sheet;
 }
 
+ExportKind exportKind(RenderFormat format) {
+    switch (format) {
+    case RenderFormat::Gif:
+        return ExportKind::Gif;
+    case RenderFormat::Sheet:
+        return ExportKind::Sheet;
+    case RenderFormat::Xbm:
+        return ExportKind::XbmFiles;
+    case RenderFormat::Pbm:
+        return ExportKind::PbmFiles;
+    default:
+        return ExportKind::PngFiles;
+    }
+}
+
 // Every picture into the files of --out.
 Result<> exportAll(const Module1& s, const std::string& text, const RenderOptions& o) {
-    const ExportSettings settings{o.format == RenderFormat::Gif     ? ExportKind::Gif
-                                  : o.format == RenderFormat::Sheet ? ExportKind::Sheet
-                                                                    : ExportKind::PngFiles,
-                                  o.scale, o.delayMs, o.columns};
+    const ExportSettings settings{
+        exportKind(o.format), o.scale, o.delayMs, o.columns, o.bytes, o.name};
     PictureFrames frames(s, text);
     if (const auto written = exportPictures(frames, settings, *o.out); !written)
         return std::unexpected(written.error());
@@ -405,7 +419,7 @@ std::string renderUsage() {
         "N]\n"
         "                      [--smart] [--national es,pt,tr]\n"
         "       smssim-render ... --format c [--bytes pages|rows] [--name NAME]\n"
-        "       smssim-render ... --format png --all-pictures --out ORDNER [--scale N]\n"
+        "       smssim-render ... --format png|xbm|pbm --all-pictures --out ORDNER [--scale N]\n"
         "       smssim-render ... --format gif --out DATEI.gif [--delay MS] [--scale N]\n"
         "       smssim-render ... --format sheet --out DATEI.png [--columns N] [--scale N]\n"
         "Zeigt, wie eine Nachricht auf dem Display eines Telefons aussieht.\n",

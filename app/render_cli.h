@@ -32,7 +32,7 @@ struct RenderOptions {
     std::string message; // the text itself, or a file name
     RenderFormat format = RenderFormat::Dots;
     std::optional<std::string> out;
-    bool allPictures = false; // png: every picture into the folder --out
+    bool allPictures = false; // png, xbm, pbm: every picture into the folder --out
     int scale = 1;            // png, gif and sheet enlarged by whole pixels
     int delayMs = kDefaultGifDelayMs;
     int columns = kDefaultSheetColumns;

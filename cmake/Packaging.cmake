@@ -9,7 +9,8 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "smssim lays a text message out exactly as a mobile phone with a small monochrome display "
     "would show it, dot by dot, and counts the letters left. The phone is described by a phone "
     "definition file, and three phones come with it. smssim-render does the same on the "
-    "command line; smssim-font2bsd makes a phone definition from a bitmap font. The user "
+    "command line; smssim-font2bsd makes a phone definition from a bitmap font, and "
+    "smssim-bsd2font a BDF or Adafruit-GFX font from a phone. The user "
     "interface is German.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -16,6 +16,13 @@ bool isCIdentifier(std::string_view name) {
                        [&](char c) { return letter(c) || (c >= '0' && c <= '9'); });
 }
 
+std::optional<std::string> cNameProblem(std::string_view name) {
+    if (isCIdentifier(name))
+        return std::nullopt;
+    return "Der Name „" + std::string(name) +
+           "“ ist kein C-Name: Buchstaben, Ziffern und _, nicht mit einer Ziffer am Anfang";
+}
+
 std::string upperCase(std::string_view name) {
     std::string out(name);
     std::transform(out.begin(), out.end(), out.begin(),
@@ -42,7 +49,9 @@ std::string commentText(std::string_view cp1252Text) {
     std::string out;
     for (const char c : cp1252ToUtf8(cp1252Text))
         if (static_cast<unsigned char>(c) >= 0x80 || (c >= ' ' && c != 127))
-            out += out.ends_with('*') && c == '/' ? std::string(" /") : std::string(1, c);
+            out += (out.ends_with('*') && c == '/') || (out.ends_with('/') && c == '*')
+                       ? std::string(" ") + c
+                       : std::string(1, c);
     return out;
 }
 

@@ -4,6 +4,7 @@
 // comments made safe, bytes are written as numbers.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,9 @@ namespace smssim {
 
 // A C identifier: a letter or '_', then letters, digits and '_' (ASCII only).
 bool isCIdentifier(std::string_view name);
+
+// Why `name` cannot name generated C (German), or nothing when it can.
+std::optional<std::string> cNameProblem(std::string_view name);
 
 // The name in upper case, for the macros of a header (ASCII letters only).
 std::string upperCase(std::string_view name);
@@ -23,7 +27,7 @@ std::string hexByte(std::uint8_t byte);
 std::string byteList(const std::vector<std::uint8_t>& bytes, std::string_view indent);
 
 // A Windows-1252 text as the inside of a /* */ comment: UTF-8, on one line, without
-// anything that ends the comment early.
+// anything that ends the comment early or starts one inside it (a warning of -Wcomment).
 std::string commentText(std::string_view cp1252Text);
 
 } // namespace smssim

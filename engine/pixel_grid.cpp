@@ -21,16 +21,61 @@ PixelGrid pixelGrid(const Module1& state, const std::vector<Dot>& dots) {
     return grid;
 }
 
+namespace {
+
+// Where the layout puts each glyph, by line, so that every picture is drawn from one
+// layout instead of laying the whole message out again for each.
+class PlacedGlyphs : public LayoutObserver {
+  public:
+    struct Placed {
+        std::uint8_t code;
+        std::int64_t x;
+    };
+    std::vector<std::vector<Placed>> lines{1};
+
+    void lineBreak(float) override { lines.emplace_back(); }
+    void glyph(std::uint8_t code, std::int64_t x, float) override {
+        lines.back().push_back({code, x});
+    }
+};
+
+// Sets the cells of the dots drawn on it.
+class GridSurface : public DisplaySurface {
+  public:
+    explicit GridSurface(PixelGrid& grid) : grid_(grid) {}
+    void setBackColor(std::int32_t) override {}
+    void setDrawWidth(int) override {}
+    void line(float x, float y, float, float, std::int32_t) override {
+        if (x >= 0 && y >= 0 && x < static_cast<float>(grid_.width) &&
+            y < static_cast<float>(grid_.height))
+            grid_.cells[static_cast<std::size_t>(static_cast<int>(y) * grid_.width +
+                                                 static_cast<int>(x))] = true;
+    }
+
+  private:
+    PixelGrid& grid_;
+};
+
+} // namespace
+
 std::vector<PixelGrid> pictureGrids(const Module1& state, std::string_view text) {
     Module1 s = state;
     s.Bildversatz = 0;
-    DotRecorder dots;
-    const std::int32_t pictures = DisplayZeichnen(s, text, dots).bildanzahl;
-    std::vector<PixelGrid> grids;
-    for (std::int32_t n = 1; n <= pictures; ++n) {
-        s.Bildversatz = bildversatzFuer(n, s.Bildhoehe);
-        DisplayZeichnen(s, text, dots);
-        grids.push_back(pixelGrid(s, dots.dots));
+    DotRecorder counting;
+    const std::int32_t pictures = DisplayZeichnen(s, text, counting).bildanzahl;
+    PlacedGlyphs placed;
+    layOutMessage(s, text, 0, placed);
+    std::vector<PixelGrid> grids(static_cast<std::size_t>(std::max(pictures, 1)), pixelGrid(s, {}));
+    for (std::size_t i = 0; i < grids.size(); ++i) {
+        GridSurface surface(grids[i]);
+        // Each picture counts its line tops from its own offset, as the layout does.
+        float top = static_cast<float>(bildversatzFuer(static_cast<double>(i + 1), s.Bildhoehe));
+        for (const auto& line : placed.lines) {
+            if (lineOnPicture(top, s.Bildhoehe))
+                for (const auto& g : line)
+                    ZeichenZeichnen(s, static_cast<std::int32_t>(g.x), top, g.code, surface);
+            top = nextLine(top, s.Zeilenhoehe);
+        }
     }
     return grids;
 }

@@ -25,7 +25,7 @@ struct PixelGrid {
 // The cells the dots of one picture set; dots outside the display are left out.
 PixelGrid pixelGrid(const Module1& state, const std::vector<Dot>& dots);
 
-// Each picture of `text` (1 = first), laid out as the phone does.
+// Each picture of `text` (the first at index 0), laid out as the phone does; at least one.
 std::vector<PixelGrid> pictureGrids(const Module1& state, std::string_view text);
 
 // #define NAME_width/NAME_height and NAME_bits[]: rows top-down, each padded to whole

@@ -15,17 +15,42 @@ std::string inFolder(const std::string& folder, const std::string& name) {
     return folder.back() == '/' ? folder + name : folder + "/" + name;
 }
 
-Result<bool> pngFiles(PictureFrames& frames, int scale, const std::string& folder,
-                      const ExportProgress& progress, FileSystemCalls& calls) {
+// The bytes of each picture file of a folder kind.
+class FolderPictures {
+  public:
+    FolderPictures(PictureFrames& frames, const ExportSettings& settings)
+        : frames_(frames), settings_(settings) {
+        if (settings.kind != ExportKind::PngFiles)
+            grids_ = pictureGrids(frames.state(), frames.text());
+    }
+    Result<std::string> bytes(std::int32_t n) {
+        if (settings_.kind == ExportKind::PngFiles)
+            return pngBytes(enlarged(frames_.picture(n), settings_.scale));
+        const PixelGrid& grid = grids_.at(static_cast<std::size_t>(n - 1));
+        return settings_.kind == ExportKind::XbmFiles ? xbmImage(grid, settings_.name)
+                                                      : pbmImage(grid);
+    }
+
+  private:
+    PictureFrames& frames_;
+    const ExportSettings& settings_;
+    std::vector<PixelGrid> grids_;
+};
+
+Result<bool> pictureFiles(PictureFrames& frames, const ExportSettings& settings,
+                          const std::string& folder, const ExportProgress& progress,
+                          FileSystemCalls& calls) {
     FileBatch batch(calls);
     if (auto made = batch.makeFolders(folder); !made)
         return std::unexpected(made.error());
+    FolderPictures pictures(frames, settings);
+    const std::string extension = exportExtension(settings.kind);
     for (std::int32_t n = 1; n <= frames.count(); ++n) {
-        const auto bytes = pngBytes(enlarged(frames.picture(n), scale));
+        const auto bytes = pictures.bytes(n);
         if (!bytes) // named by the folder, as the file the export writes
             return notWritten(folder, bytes.error().reason);
-        if (auto added = batch.add(inFolder(folder, pictureFileName(n, frames.count())), *bytes);
-            !added)
+        const std::string name = pictureFileName(n, frames.count(), extension);
+        if (auto added = batch.add(inFolder(folder, name), *bytes); !added)
             return std::unexpected(added.error());
         if (progress && !progress(n, frames.count()))
             return false;
@@ -35,6 +60,16 @@ Result<bool> pngFiles(PictureFrames& frames, int scale, const std::string& folde
     return true;
 }
 
+// One header of every picture; progress hears of it once, when it is whole.
+std::optional<std::string> headerOfPictures(PictureFrames& frames, const ExportSettings& settings,
+                                            const ExportProgress& progress) {
+    std::string header = cHeader(pictureGrids(frames.state(), frames.text()), settings.name,
+                                 frames.state().Telefonname, settings.bytes);
+    if (progress && !progress(frames.count(), frames.count()))
+        return std::nullopt;
+    return header;
+}
+
 } // namespace
 
 Result<std::optional<std::string>> singleFileBytes(PictureFrames& frames,
@@ -42,6 +77,8 @@ Result<std::optional<std::string>> singleFileBytes(PictureFrames& frames,
                                                    const ExportProgress& progress) {
     // The GIF and sheet writers throw for pictures they cannot hold; here that becomes a
     // reason like any other.
+    if (settings.kind == ExportKind::CHeader)
+        return headerOfPictures(frames, settings, progress);
     try {
         if (settings.kind == ExportKind::Gif)
             return gifOfPictures(frames, settings.scale, settings.delayMs, progress);
@@ -55,11 +92,37 @@ Result<std::optional<std::string>> singleFileBytes(PictureFrames& frames,
     }
 }
 
-std::string pictureFileName(std::int32_t number, std::int32_t count) {
+bool exportsFolder(ExportKind kind) {
+    return kind == ExportKind::PngFiles || kind == ExportKind::XbmFiles ||
+           kind == ExportKind::PbmFiles;
+}
+
+std::string exportExtension(ExportKind kind) {
+    switch (kind) {
+    case ExportKind::Gif:
+        return "gif";
+    case ExportKind::XbmFiles:
+        return "xbm";
+    case ExportKind::PbmFiles:
+        return "pbm";
+    case ExportKind::CHeader:
+        return "h";
+    case ExportKind::PngFiles:
+    case ExportKind::Sheet:
+        break;
+    }
+    return "png";
+}
+
+bool exportsEnlarged(ExportKind kind) {
+    return kind == ExportKind::PngFiles || kind == ExportKind::Gif || kind == ExportKind::Sheet;
+}
+
+std::string pictureFileName(std::int32_t number, std::int32_t count, std::string_view extension) {
     const std::size_t width = std::max<std::size_t>(3, std::to_string(count).size());
     std::string digits = std::to_string(number);
     digits.insert(0, width - std::min(width, digits.size()), '0');
-    return "bild-" + digits + ".png";
+    return "bild-" + digits + "." + std::string(extension);
 }
 
 Result<std::string> pngBytes(const QImage& image) {
@@ -75,8 +138,8 @@ Result<std::string> pngBytes(const QImage& image) {
 Result<bool> exportPictures(PictureFrames& frames, const ExportSettings& settings,
                             const std::string& out, const ExportProgress& progress,
                             FileSystemCalls& calls) {
-    if (settings.kind == ExportKind::PngFiles)
-        return pngFiles(frames, settings.scale, out, progress, calls);
+    if (exportsFolder(settings.kind))
+        return pictureFiles(frames, settings, out, progress, calls);
     const auto bytes = singleFileBytes(frames, settings, progress);
     if (!bytes)
         return notWritten(out, bytes.error().reason);

@@ -22,6 +22,8 @@ class PictureFrames {
     PictureFrames(const Module1& state, std::string text);
 
     std::int32_t count() const { return count_; }
+    const Module1& state() const { return state_; }
+    const std::string& text() const { return text_; }
     QSize pictureSize() const { return lcd_.image().size(); }
     // Picture `number` (1..count) at its size on screen.
     const QImage& picture(std::int32_t number);

@@ -99,6 +99,7 @@ Form1::Form1(Module1& state, MessageBoxes& boxes, std::string dataDir, QWidget* 
             .toStdString();
     };
     chooseExport_ = [this] { return chooseExport(this, lastExport_); };
+    chooseFontExport_ = [this] { return chooseFontExport(this, lastFontExport_); };
 }
 
 void Form1::buildControls() {
@@ -228,6 +229,9 @@ void Form1::buildMenu() {
     datei->setObjectName(QStringLiteral("Datei"));
     zeichensatz_ = addMenuEntry(datei, QStringLiteral("&Zeichensatz laden"), "Zeichensatz", {},
                                 &Form1::Zeichensatz_Click);
+    // An addition, beside the entry that loads what it exports.
+    addMenuEntry(datei, QStringLiteral("Zeichensatz &exportieren.."), "ZeichensatzExportieren", {},
+                 &Form1::ZeichensatzExportieren_Click);
     beenden_ = addMenuEntry(datei, QStringLiteral("&Beenden"), "Beenden", Qt::CTRL | Qt::Key_X,
                             &Form1::Beenden_Click);
 
@@ -374,7 +378,8 @@ bool Form1::applyPhone(const std::string& path, const QString& hint) {
         boxes_.warn(this, text);
         return false;
     }
-    const PhoneLists& lists = *result;
+    lists_ = *result;
+    const PhoneLists& lists = lists_;
     glyphKinds_ = glyphKinds(lists);
     text3_->setPlainText(fromCp1252(lists.verfuegbar));
     text4_->setText(fromCp1252(lists.sonder));

@@ -52,6 +52,9 @@ class Form1 : public QMainWindow, public AnimationHost {
     // default shows the export dialog; tests replace it.
     using ExportChooser = std::function<std::optional<ExportChoice>()>;
     void setExportChooser(ExportChooser chooser) { chooseExport_ = std::move(chooser); }
+    // The same for the phone's font.
+    using FontExportChooser = std::function<std::optional<FontChoice>()>;
+    void setFontExportChooser(FontExportChooser chooser) { chooseFontExport_ = std::move(chooser); }
     // The screen's area free for windows, in which the window places itself whenever a
     // phone is loaded; tests give other screens.
     using ScreenArea = std::function<QRect()>;
@@ -97,6 +100,7 @@ class Form1 : public QMainWindow, public AnimationHost {
     // Defined with the export commands (form1_export_commands.cpp).
     void BilderExportieren_Click();
     void BildKopieren_Click();
+    void ZeichensatzExportieren_Click();
     // The look-alikes of the characters that force UCS-2 into the message box, and the
     // national language tables the SMS cost counts with.
     void ZeichenErsetzen_Click();
@@ -168,12 +172,14 @@ class Form1 : public QMainWindow, public AnimationHost {
     std::string dataDir_;
     PhoneChooser choosePhone_;
     ExportChooser chooseExport_;
+    FontExportChooser chooseFontExport_;
     ScreenArea screenArea_;
     bool placed_ = false; // by the first phone loaded
     // The message as last saved or opened: what quitting may lose is the difference.
     std::string keptText_;
     // The last export chosen: the export dialog opens with its folder, kind and scale.
     std::optional<ExportChoice> lastExport_;
+    std::optional<FontChoice> lastFontExport_;
 
     QWidget* client_ = nullptr;
     // How much larger than laid out the client area is for the current display.
@@ -196,7 +202,8 @@ class Form1 : public QMainWindow, public AnimationHost {
     QLabel* label2_ = nullptr;
     QLabel* label3_ = nullptr;
     QLabel* smsStatus_ = nullptr;
-    GlyphKinds glyphKinds_{}; // of the loaded phone
+    PhoneLists lists_;        // of the loaded phone
+    GlyphKinds glyphKinds_{}; // of the loaded phone, from lists_
     // Kept only while the program runs, as every setting is.
     NationalLanguages national_;
     std::array<QAction*, kLanguageCount> nationalEntries_{};

@@ -1,9 +1,11 @@
 // The menu commands that share what the display shows: every picture exported to files,
-// the picture shown copied to the clipboard.
+// the picture shown copied to the clipboard, the phone's font exported for other tools.
 
 #include "form1.h"
 
 #include "display_picture.h"
+#include "file_batch.h"
+#include "font_export.h"
 #include "picture_export.h"
 
 #include <QClipboard>
@@ -63,6 +65,22 @@ void Form1::BilderExportieren_Click() {
 void Form1::BildKopieren_Click() {
     QGuiApplication::clipboard()->setImage(bild1_->image());
     statusBar()->showMessage(QStringLiteral("Bild in die Zwischenablage kopiert"), 10000);
+}
+
+void Form1::ZeichensatzExportieren_Click() {
+    const std::optional<FontChoice> choice = chooseFontExport_ ? chooseFontExport_() : std::nullopt;
+    if (!choice)
+        return;
+    lastFontExport_ = choice;
+    const Result<std::string> file = fontFile(choice->format, state_, lists_, choice->name);
+    const Result<> written = file ? writeWholeFile(choice->path, *file)
+                                  : Result<>(notWritten(choice->path, file.error().reason));
+    if (!written) {
+        boxes_.warn(this, QString::fromStdString(written.error().reason));
+        return;
+    }
+    statusBar()->showMessage(
+        QStringLiteral("Zeichensatz exportiert: ") + QString::fromStdString(choice->path), 10000);
 }
 
 } // namespace smssim

@@ -18,12 +18,12 @@ cmake -S . -B build-fuzz "${generator[@]}" -DCMAKE_CXX_COMPILER=clang++-16 \
     -DCMAKE_CXX_FLAGS="-D__cpp_concepts=202002L -Wno-macro-redefined" \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSMSSIM_FUZZ=ON -DBUILD_TESTING=OFF \
     -DSMSSIM_BUILD_BENCH=OFF >/dev/null
-targets=(phone_loader_fuzz message_file_fuzz render_fuzz)
+targets=(phone_loader_fuzz message_file_fuzz render_fuzz firmware_fuzz)
 cmake --build build-fuzz --target "${targets[@]}"
 
 seeds=build-fuzz/seeds
 rm -rf "$seeds"
-mkdir -p "$seeds"/{phone_loader_fuzz,message_file_fuzz,render_fuzz} build-fuzz/findings
+mkdir -p "$seeds"/{phone_loader_fuzz,message_file_fuzz,render_fuzz,firmware_fuzz} build-fuzz/findings
 copy_files() { # destination, then files; folders and missing globs are skipped
     local dest=$1
     shift
@@ -49,6 +49,19 @@ for message in tests/data/messages/*; do
             printf '\r\ncaaa'
         } >"$seeds/render_fuzz/seed-$n"
     done
+done
+
+# The generators' input is a C name and a message (each ended by a backslash and one more
+# byte), then a phone, then two bytes from the end: byte order, paragraphs.
+n=0
+for phone in phones/*.bsd tests/data/phones/*.bsd tests/data/hardening/*.bsd; do
+    [ -f "$phone" ] || continue
+    n=$((n + 1))
+    {
+        printf 'lcd\\xHallo Anna, bis morgen um 8!\\x'
+        cat "$phone"
+        printf '\x01\x01'
+    } >"$seeds/firmware_fuzz/seed-$n"
 done
 
 status=0

@@ -77,6 +77,14 @@ TEST(RenderCli, WritesTheGoldenOutputs) {
             std::ofstream(path, std::ios::binary) << r.out;
         EXPECT_EQ(r.out, test::bytesOf(path)) << name;
     }
+    // Each picture of a folder is the picture --picture selects.
+    const test::TempDir dir;
+    ASSERT_EQ(run({"--phone", kMini, "--paragraphs", "--text", "A\nB\nC", "--format", "xbm",
+                   "--name", "mini_2", "--all-pictures", "--out", dir / "bilder"})
+                  .status,
+              ExitStatus::Ok);
+    EXPECT_EQ(test::bytesOf(dir / "bilder/bild-002.xbm"),
+              test::bytesOf(kData + "/golden/picture-2-xbm.txt"));
     // The C header is C99 as it stands.
     const std::string c = kData + "/golden/nokia-5110-c-rows.txt";
     EXPECT_EQ(std::system(("gcc -std=c99 -pedantic-errors -fsyntax-only -x c '" + c + "'").c_str()),
@@ -111,7 +119,7 @@ TEST(RenderCli, ExitsWithItsStatusAndOneLineOfReason) {
         {ExitStatus::Usage, {"--text", "a", "--format", "gif"}, "brauchen --out DATEI"},
         {ExitStatus::Usage, {"--text", "a", "--format", "sheet"}, "--out"},
         {ExitStatus::Usage, {"--text", "a", "--format", "png", "--all-pictures"}, "--all-pictures braucht --out"},
-        {ExitStatus::Usage, {"--text", "a", "--format", "ascii", "--out", "x", "--all-pictures"}, "--format png"},
+        {ExitStatus::Usage, {"--text", "a", "--format", "ascii", "--out", "x", "--all-pictures"}, "--format png, xbm oder pbm"},
         {ExitStatus::Usage, {"--text", "a", "--scale", "9"}, "--scale braucht eine ganze Zahl von 1 bis 8, nicht „9“"},
         {ExitStatus::Usage, {"--text", "a", "--delay", "9"}, "--delay"},
         {ExitStatus::Usage, {"--text", "a", "--columns", "0"}, "--columns"},

@@ -15,7 +15,7 @@ fail() {
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
-for f in bin/smssim bin/smssim-render bin/smssim-font2bsd; do
+for f in bin/smssim bin/smssim-render bin/smssim-font2bsd bin/smssim-bsd2font; do
     [ -x "$prefix/$f" ] || fail "$f is not installed as a program"
 done
 for f in "share/smssim/phones/Nokia 5110.bsd" "share/smssim/phones/Kommunikator 9000.bsd" \

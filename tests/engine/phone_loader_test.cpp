@@ -53,46 +53,32 @@ std::string setPixels(const ZeichenTyp& g) {
 
 // A glyph section, and what it gives for one code: width, height, the set pixels as
 // "row column" pairs and the two lists.
-struct GlyphCase {
-    const char* name;
-    std::vector<std::string> fields;
-    int code;
-    int breite, hoehe;
-    const char* pixels;
-    const char* verfuegbar;
-    const char* sonder = "";
-};
-
-class Glyphs : public ::testing::TestWithParam<GlyphCase> {};
-
-TEST_P(Glyphs, AreReadAsWritten) {
-    const GlyphCase& c = GetParam();
-    Module1 s;
-    const PhoneLists lists = load(s, phone(c.fields));
-    const ZeichenTyp& g = s.Zeichen[c.code];
-    EXPECT_EQ(std::tuple(g.Breite, g.Hoehe, setPixels(g), lists.verfuegbar, lists.sonder),
-              std::tuple(c.breite, c.hoehe, c.pixels, c.verfuegbar, c.sonder));
+TEST(PhoneLoader, GlyphsAreReadAsWritten) {
+    const std::tuple<std::vector<std::string>, int, int, int, const char*, const char*, const char*>
+        rows[] = {
+            {{"65", ":#_#", ":_#_", ":#_#"}, 65, 4, 3, "1 1 1 3 2 2 3 1 3 3", "A", ""},
+            // Breite is the longest row field; other characters only take a position.
+            {{"65", ":#", ":x_#", ":##"}, 65, 4, 3, "1 1 2 3 3 1 3 2", "A", ""},
+            // "S" switches to the special list and counts as a row field of length 1.
+            {{"65", ":#", "66", ":#", "S", "228", ":#"}, 66, 2, 1, "1 1", "AB", "\xE4"},
+            {{":#", ":##", "65", ":#"}, 1, 3, 2, "1 1 2 1 2 2", "A", ""}, // before the first code
+            // Pixels of both definitions stay; size comes from the last.
+            {{"65", ":#__", ":#", "65", ":_#"}, 65, 3, 1, "1 2 2 1", "AA", ""},
+            {{"65", "_#", ":#"}, 65, 2, 1, "0 1 1 1", "A", ""},              // row zero
+            {{"66", "#:"}, 66, 2, 1, "0 0", "B", ""},                        // column zero
+            {{"65", ":#", "", ":##", ""}, 65, 3, 2, "1 1 2 1 2 2", "A", ""}, // blank lines
+            // A tab is no blank here: "\t66" is a row of three positions, no code.
+            {{"65", ":#", "\t66", ":#"}, 65, 3, 2, "1 1 2 1", "A", ""},
+            {{"65", "\":#_#\""}, 65, 4, 1, "1 1 1 3", "A", ""}}; // a correctly quoted row
+    for (const auto& [fields, code, breite, hoehe, pixels, verfuegbar, sonder] : rows) {
+        Module1 s;
+        const PhoneLists lists = load(s, phone(fields));
+        const ZeichenTyp& g = s.Zeichen[code];
+        EXPECT_EQ(std::tuple(g.Breite, g.Hoehe, setPixels(g), lists.verfuegbar, lists.sonder),
+                  std::tuple(breite, hoehe, pixels, verfuegbar, sonder))
+            << fields.size() << " fields, code " << code;
+    }
 }
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(PhoneLoader, Glyphs, ::testing::Values(
-    GlyphCase{"RowByRow", {"65", ":#_#", ":_#_", ":#_#"}, 65, 4, 3, "1 1 1 3 2 2 3 1 3 3", "A"},
-    // Breite is the longest row field; other characters only take a position.
-    GlyphCase{"OtherCharacters", {"65", ":#", ":x_#", ":##"}, 65, 4, 3, "1 1 2 3 3 1 3 2", "A"},
-    // "S" switches to the special list and counts as a row field of length 1.
-    GlyphCase{"Marker", {"65", ":#", "66", ":#", "S", "228", ":#"}, 66, 2, 1, "1 1", "AB", "\xE4"},
-    GlyphCase{"RowsBeforeTheFirstCode", {":#", ":##", "65", ":#"}, 1, 3, 2, "1 1 2 1 2 2", "A"},
-    // Pixels of both definitions stay; size comes from the last.
-    GlyphCase{"DefinedTwice", {"65", ":#__", ":#", "65", ":_#"}, 65, 3, 1, "1 2 2 1", "AA"},
-    GlyphCase{"RowZero", {"65", "_#", ":#"}, 65, 2, 1, "0 1 1 1", "A"},
-    GlyphCase{"ColumnZero", {"66", "#:"}, 66, 2, 1, "0 0", "B"},
-    GlyphCase{"BlankLinesChangeNothing", {"65", ":#", "", ":##", ""}, 65, 3, 2, "1 1 2 1 2 2", "A"},
-    // A tab is no blank here: "\t66" is a row of three positions, no code.
-    GlyphCase{"LeadingTab", {"65", ":#", "\t66", ":#"}, 65, 3, 2, "1 1 2 1", "A"},
-    // A correctly quoted row is a row.
-    GlyphCase{"QuotedRow", {"65", "\":#_#\""}, 65, 4, 1, "1 1 1 3", "A"}),
-    [](const auto& info) { return std::string(info.param.name); });
-// clang-format on
 
 TEST(PhoneLoader, ReadsTheHeaderAndTheSwitchesNeedTheirExactText) {
     Module1 s;
@@ -134,49 +120,39 @@ TEST(PhoneLoader, ASecondPhoneEmptiesCodesItDoesNotDefineButCodeZero) {
 
 using test::sessionWithMiniPhone;
 
-class RefusedPhoneFile : public ::testing::TestWithParam<test::TableRow> {};
-
-TEST_P(RefusedPhoneFile, NamesFileLineAndReasonAndKeepsThePhone) {
-    Module1 s = sessionWithMiniPhone();
-    const Module1 before = s;
-    const std::string path = kData + "/hardening/" + GetParam()[0];
-    const auto result = ZeichensatzLaden(s, path);
-    ASSERT_FALSE(result);
-    const int line = GetParam().number(1);
-    EXPECT_EQ(result.error().reason,
-              "Die Zeichensatzdatei „" + path + "“ kann nicht geladen werden.\n" +
-                  (line > 0 ? "Zeile " + std::to_string(line) + ": " : "") + GetParam()[2] + ".");
-    EXPECT_TRUE(s == before) << "a refused file changed the session";
+TEST(PhoneLoader, ARefusedFileNamesFileLineAndReasonAndKeepsThePhone) {
+    for (const test::TableRow& row : test::readTable(kData + "/hardening/refused-phones.txt")) {
+        Module1 s = sessionWithMiniPhone();
+        const Module1 before = s;
+        const std::string path = kData + "/hardening/" + row[0];
+        const auto result = ZeichensatzLaden(s, path);
+        const int line = row.number(1);
+        EXPECT_EQ(result ? "loaded" : result.error().reason,
+                  "Die Zeichensatzdatei „" + path + "“ kann nicht geladen werden.\n" +
+                      (line > 0 ? "Zeile " + std::to_string(line) + ": " : "") + row[2] + ".");
+        EXPECT_TRUE(s == before) << row[0] << ": a refused file changed the session";
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Hardening, RefusedPhoneFile,
-                         ::testing::ValuesIn(test::readTable(kData +
-                                                             "/hardening/refused-phones.txt")),
-                         test::rowName);
-
-class AcceptedPhoneFile : public ::testing::TestWithParam<test::TableRow> {};
-
-TEST_P(AcceptedPhoneFile, LoadsRight) {
-    const test::TableRow& row = GetParam();
-    Module1 s = sessionWithMiniPhone();
-    const auto result = ZeichensatzLaden(s, kData + "/hardening/" + row[0]);
-    ASSERT_TRUE(result) << result.error().reason;
-    std::string verfuegbar;
-    for (std::istringstream codes(row[2]); codes;)
-        if (int code = 0; codes >> code)
-            verfuegbar += static_cast<char>(code);
-    EXPECT_EQ(result->verfuegbar, verfuegbar);
-    EXPECT_TRUE(result->absaetzeErlaubt);
-    EXPECT_EQ(std::tie(s.Telefonname, s.Zeilenbreite, s.Dateiendung, s.Zeilenhoehe, s.Zeilensprung),
-              std::make_tuple(row[1], 20.0, std::string(".hrt"), 4.0, true));
-    const ZeichenTyp& g = s.Zeichen[row.number(3)];
-    EXPECT_EQ(std::tie(g.Breite, g.Hoehe), std::make_tuple(row.number(4), row.number(5)));
+TEST(PhoneLoader, OddButValidFilesLoadRight) {
+    for (const test::TableRow& row : test::readTable(kData + "/hardening/accepted-phones.txt")) {
+        SCOPED_TRACE(row[0]);
+        Module1 s = sessionWithMiniPhone();
+        const auto result = ZeichensatzLaden(s, kData + "/hardening/" + row[0]);
+        ASSERT_TRUE(result) << result.error().reason;
+        std::string verfuegbar;
+        for (std::istringstream codes(row[2]); codes;)
+            if (int code = 0; codes >> code)
+                verfuegbar += static_cast<char>(code);
+        EXPECT_EQ(std::pair(result->verfuegbar, result->absaetzeErlaubt),
+                  std::pair(verfuegbar, true));
+        EXPECT_EQ(
+            std::tie(s.Telefonname, s.Zeilenbreite, s.Dateiendung, s.Zeilenhoehe, s.Zeilensprung),
+            std::make_tuple(row[1], 20.0, std::string(".hrt"), 4.0, true));
+        const ZeichenTyp& g = s.Zeichen[row.number(3)];
+        EXPECT_EQ(std::tie(g.Breite, g.Hoehe), std::make_tuple(row.number(4), row.number(5)));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Hardening, AcceptedPhoneFile,
-                         ::testing::ValuesIn(test::readTable(kData +
-                                                             "/hardening/accepted-phones.txt")),
-                         test::rowName);
 
 // The working directory first, then the data folders (the installed phones beside the
 // program among them).

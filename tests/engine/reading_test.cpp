@@ -13,13 +13,10 @@ TEST(Cp1252, EveryByteRoundTripsThroughUtf8AndMapsTheC1Range) {
     for (int c = 0; c < 256; ++c)
         all += static_cast<char>(c);
     EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(all)), all);
-    // The Windows characters of the C1 range.
-    for (const auto& [code, unicode] : {std::pair<int, char32_t>{0x80, U'€'},
-                                        {0x84, U'„'},
-                                        {0x93, U'“'},
-                                        {0x96, U'–'},
-                                        {0xE4, U'ä'},
-                                        {0xDF, U'ß'}}) {
+    // The Windows characters of the C1 range, and two letters.
+    const std::pair<int, char32_t> characters[] = {{0x80, U'€'}, {0x84, U'„'}, {0x93, U'“'},
+                                                   {0x96, U'–'}, {0xE4, U'ä'}, {0xDF, U'ß'}};
+    for (const auto& [code, unicode] : characters) {
         EXPECT_EQ(cp1252ToUnicode(static_cast<std::uint8_t>(code)), unicode) << code;
         EXPECT_EQ(unicodeToCp1252(unicode), code) << code;
     }

@@ -169,8 +169,8 @@ TEST(PixelGrid, BytesForDisplaysAndImageFiles) {
                                       {"b\xE4", false}})
         EXPECT_EQ(isCIdentifier(name), valid) << name;
     // The phone's name cannot end the comment early.
-    const std::string header = cHeader({grid, grid}, "az_Z9", "A/B*/\n\xE4", ByteOrder::Rows);
-    EXPECT_TRUE(header.starts_with("/* A/B* /\xC3\xA4, 10 x 9, 2 pictures, bytes in rows */\n"
+    const std::string header = cHeader({grid, grid}, "az_Z9", "A/B*//*\n\xE4", ByteOrder::Rows);
+    EXPECT_TRUE(header.starts_with("/* A/B* // *\xC3\xA4, 10 x 9, 2 pictures, bytes in rows */\n"
                                    "#include <stdint.h>\n#define AZ_Z9_WIDTH 10\n"
                                    "#define AZ_Z9_HEIGHT 9\n#define AZ_Z9_COUNT 2\n"
                                    "static const uint8_t az_Z9[AZ_Z9_COUNT][18] = {\n"))

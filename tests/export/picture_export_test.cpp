@@ -2,8 +2,10 @@
 // picture; failures and cancels leave the folder as it was.
 
 #include "contact_sheet.h"
+#include "dot_recorder.h"
 #include "failing_calls.h"
 #include "picture_export.h"
+#include "pixel_decode.h"
 #include "temp_dir.h"
 #include "test_phone.h"
 
@@ -96,6 +98,74 @@ INSTANTIATE_TEST_SUITE_P(Export, EveryPicture,
                          testing::Combine(testing::Values(ExportKind::PngFiles, ExportKind::Gif,
                                                           ExportKind::Sheet),
                                           testing::Values(1, 3)));
+
+// The cells of picture `n` where the phone draws a dot, from its dots as recorded.
+std::vector<bool> dotCells(Module1 s, const std::string& text, std::int32_t n) {
+    DotRecorder dots;
+    s.Bildversatz = bildversatzFuer(n, s.Bildhoehe);
+    DisplayZeichnen(s, text, dots);
+    const int w = static_cast<int>(s.Displaybreite), h = static_cast<int>(s.Displayhoehe);
+    std::vector<bool> cells(static_cast<std::size_t>(w * h));
+    for (const Dot& d : dots.dots)
+        if (d.x >= 0 && d.y >= 0 && d.x < static_cast<float>(w) && d.y < static_cast<float>(h))
+            cells[static_cast<std::size_t>(static_cast<int>(d.y) * w + static_cast<int>(d.x))] =
+                true;
+    return cells;
+}
+
+std::vector<bool> blackCells(const QImage& image) {
+    std::vector<bool> cells;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            cells.push_back(qGray(image.pixel(x, y)) < 128);
+    return cells;
+}
+
+// XBM and P4 files read back by Qt, the C header by its own bytes, give the dots of each
+// picture, on the test phone (10 rows: not whole pages) and the shipped phones.
+TEST(FirmwarePictures, DecodeToTheDisplaysOwnGrid) {
+    std::vector<std::pair<Module1, std::string>> phones{{miniPhone(), kText}};
+    for (const char* name : {"Nokia 5110", "Kommunikator 9000", "Klassik 2000"}) {
+        Module1 s;
+        ASSERT_TRUE(ZeichensatzLaden(s, std::string(SMSSIM_PHONES_DIR) + "/" + name + ".bsd"));
+        phones.emplace_back(s, "Gr\xFC\xDF"
+                               "e an alle, bis morgen um 8! " +
+                                   std::string(90, 'W'));
+    }
+    for (const auto& [phone, text] : phones) {
+        TempDir dir;
+        PictureFrames frames(phone, text);
+        const int w = static_cast<int>(phone.Displaybreite),
+                  h = static_cast<int>(phone.Displayhoehe);
+        const std::int32_t count = frames.count();
+        ASSERT_GT(count, 1) << phone.Telefonname;
+        for (const ExportKind kind : {ExportKind::XbmFiles, ExportKind::PbmFiles})
+            ASSERT_TRUE(exportPictures(frames, {kind}, dir / exportExtension(kind)));
+        for (const ByteOrder order : {ByteOrder::Pages, ByteOrder::Rows}) {
+            const std::string out = dir / (order == ByteOrder::Pages ? "pages.h" : "rows.h");
+            ASSERT_TRUE(exportPictures(frames, {ExportKind::CHeader, 1, 0, 0, order, "lcd"}, out));
+            const auto bytes = test::cArrayBytes(test::bytesOf(out), "= {");
+            const std::size_t size = bytes.size() / static_cast<std::size_t>(count);
+            EXPECT_EQ(size, static_cast<std::size_t>(order == ByteOrder::Pages ? w * ((h + 7) / 8)
+                                                                               : (w + 7) / 8 * h));
+            for (std::int32_t n = 1; n <= count; ++n)
+                EXPECT_EQ(test::cellsOf(bytes, size * static_cast<std::size_t>(n - 1), w, h,
+                                        order == ByteOrder::Pages ? test::Packing::Pages
+                                                                  : test::Packing::Rows),
+                          dotCells(phone, text, n))
+                    << phone.Telefonname << " picture " << n
+                    << (order == ByteOrder::Pages ? " pages" : " rows");
+        }
+        for (std::int32_t n = 1; n <= count; ++n)
+            for (const char* extension : {"xbm", "pbm"}) {
+                const QImage image(QString::fromStdString(
+                    dir / (std::string(extension) + "/" + pictureFileName(n, count, extension))));
+                ASSERT_EQ(image.size(), QSize(w, h)) << extension;
+                EXPECT_EQ(blackCells(image), dotCells(phone, text, n))
+                    << phone.Telefonname << " picture " << n << " " << extension;
+            }
+    }
+}
 
 // Outside its pictures the sheet is grey, but for each picture's number: 3 x 5 digits,
 // 4 apart, flush with the picture's left edge and 2 pixels into the gap above it.

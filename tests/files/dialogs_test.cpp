@@ -109,12 +109,13 @@ class DialogTest : public ::testing::Test {
         state.SpeichernPfad = dir.toStdString();
     }
 
-    void expectAsked(std::size_t i, const QString& text, const QString& caption,
-                     Box::Buttons buttons, Box::Icon icon) {
+    // Box `i` warns: `text` under "Achtung", with OK and an exclamation mark.
+    void expectWarning(std::size_t i, const QString& text) {
         ASSERT_GT(boxes.asked.size(), i);
-        EXPECT_EQ(boxes.asked[i].text.toStdString(), text.toStdString());
-        EXPECT_EQ(std::tie(boxes.asked[i].caption, boxes.asked[i].buttons, boxes.asked[i].icon),
-                  std::tie(caption, buttons, icon));
+        const AskedBox& box = boxes.asked[i];
+        EXPECT_EQ(
+            std::tuple(box.text.toStdString(), box.caption, box.buttons, box.icon),
+            std::tuple(text.toStdString(), "Achtung", Box::Buttons::Ok, Box::Icon::Exclamation));
     }
 
     TempDir tmp;
@@ -198,7 +199,7 @@ TEST_F(DialogTest, SaveNeedsANameAClickNamesAFileADoubleClickSavesOverIt) {
     Form2 form(state, boxes, "neu");
     form.show();
     press(form, "Command1");
-    expectAsked(0, "Dateinamen eingeben!", "Achtung", Box::Buttons::Ok, Box::Icon::Exclamation);
+    expectWarning(0, "Dateinamen eingeben!");
     auto* files = child<FileList>(form, "File1");
     EXPECT_EQ(files->ListCount(), 4) << "alt, b, c.N51 and kaputt; no notiz.txt, no folder";
     select(files, "alt.n51");
@@ -260,10 +261,8 @@ TEST_F(DialogTest, ARefusedSaveSaysWhyNamingTheFileKeepsTheDialogAndChangesNothi
         const QString full = dir + "/" + target;
         ASSERT_EQ(boxes.asked.size(), 2u);
         EXPECT_EQ(boxes.asked[0].text, "In Datei " + full + " speichern?");
-        expectAsked(1,
-                    "Die Datei „" + full + "“ kann nicht gespeichert werden.\n" +
-                        QString::fromUtf8(reason) + ".",
-                    "Achtung", Box::Buttons::Ok, Box::Icon::Exclamation);
+        expectWarning(1, "Die Datei „" + full + "“ kann nicht gespeichert werden.\n" +
+                             QString::fromUtf8(reason) + ".");
         EXPECT_EQ(std::tuple(form.isVisible(), form.result(), name->text()),
                   std::tuple(true, int(QDialog::Rejected), typed));
         EXPECT_EQ(tmp.contents(), before) << "a file was changed, made or left behind";
@@ -280,7 +279,7 @@ TEST_F(DialogTest, OkNeedsASelectedFileAndEnterPressesIt) {
     form.setPattern("*.n51");
     form.show();
     press(form, "Command1");
-    expectAsked(0, "Datei auswählen!", "Achtung", Box::Buttons::Ok, Box::Icon::Exclamation);
+    expectWarning(0, "Datei auswählen!");
     EXPECT_EQ(std::pair(state.Dateiname, form.isVisible()), std::pair(std::string("vorher"), true));
 
     state.Dateiname.clear();

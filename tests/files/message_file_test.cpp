@@ -33,9 +33,8 @@ TEST(MessageFile, GoldenFilesAreWrittenByteForByteAndReadBack) {
         SCOPED_TRACE(file);
         TempDir dir;
         const auto target = dir.path() / "out.n51";
-        const std::string expected = bytesOf(kData + "/messages/" + file);
         ASSERT_TRUE(NachrichtSchreiben(target.string(), text));
-        EXPECT_EQ(bytesOf(target), expected);
+        EXPECT_EQ(bytesOf(target), bytesOf(kData + "/messages/" + file));
         const mode_t umask = ::umask(0);
         ::umask(umask);
         EXPECT_EQ(fs::status(target).permissions(), fs::perms(0666 & ~umask))
@@ -54,14 +53,10 @@ TEST(MessageFile, GoldenFilesAreWrittenByteForByteAndReadBack) {
     EXPECT_EQ(readText(target), all);
 }
 
-struct ReadCase {
-    std::string data;
-    std::string expected; // the text, or the reason after the file name
-};
-
 TEST(MessageFile, ReadsWhatOtherProgramsWriteAndRefusesTheRestWithLineAndReason) {
     const std::string refused = "Die Datei „/d/G.n51“ kann nicht gelesen werden.\n";
-    const ReadCase cases[] = {
+    // The data, and the text read or the reason after the file name.
+    const std::pair<std::string, std::string> cases[] = {
         {"111,108\r\n108\r\n97,72", "Hallo"},
         {"  111\r\n   72\r\n", "Ho"},
         {"111  \r\n72 \r\n", "Ho"},
@@ -81,27 +76,18 @@ TEST(MessageFile, ReadsWhatOtherProgramsWriteAndRefusesTheRestWithLineAndReason)
         {"1" + std::string(39, '0') + "\r\n",
          refused + "Zeile 1: 1" + std::string(39, '0') + " liegt nicht zwischen 0 und 255."},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.data);
-        const auto result = NachrichtLesenAusDaten(c.data, "/d/G.n51");
-        EXPECT_EQ(result ? *result : result.error().reason, c.expected);
+    for (const auto& [data, expected] : cases) {
+        const auto result = NachrichtLesenAusDaten(data, "/d/G.n51");
+        EXPECT_EQ(result ? *result : result.error().reason, expected) << data;
+    }
+    for (const test::TableRow& row : test::readTable(kData + "/hardening/refused-messages.txt")) {
+        const std::string path = kData + "/hardening/" + row[0];
+        const int line = row.number(1);
+        EXPECT_EQ(readText(path), "ERROR: Die Datei „" + path + "“ kann nicht gelesen werden.\n" +
+                                      (line > 0 ? "Zeile " + std::to_string(line) + ": " : "") +
+                                      row[2] + ".");
     }
 }
-
-class RefusedMessageFile : public ::testing::TestWithParam<test::TableRow> {};
-
-TEST_P(RefusedMessageFile, NamesFileLineAndReason) {
-    const std::string path = kData + "/hardening/" + GetParam()[0];
-    const int line = GetParam().number(1);
-    EXPECT_EQ(readText(path), "ERROR: Die Datei „" + path + "“ kann nicht gelesen werden.\n" +
-                                  (line > 0 ? "Zeile " + std::to_string(line) + ": " : "") +
-                                  GetParam()[2] + ".");
-}
-
-INSTANTIATE_TEST_SUITE_P(Hardening, RefusedMessageFile,
-                         ::testing::ValuesIn(test::readTable(kData +
-                                                             "/hardening/refused-messages.txt")),
-                         test::rowName);
 
 // ---- Saving never destroys data ----
 

@@ -7,12 +7,17 @@
 #include "form4.h"
 #include "gui_support.h"
 #include "picture_frames.h"
+#include "pixel_grid.h"
 #include "qt_texts.h"
+#include "temp_dir.h"
 #include "test_phone.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
+#include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QSignalSpy>
@@ -413,36 +418,52 @@ TEST_F(Form1Test, ExportAndCopyFromTheMenu) {
     form->setMessageText(std::string(13, 'q')); // two pictures
     click("Command1");
     const QImage shown = bild1();
-    // The filter chosen, the scale and the name (none: cancelled); each use of the dialog
-    // opens as the last one was left.
-    const std::tuple<int, int, QString> uses[] = {{0, 2, typed}, {1, 3, typed + ".gif"}, {}};
+    // The filter chosen, the scale, the byte order and the name (none: cancelled); each use
+    // of the dialog opens as the last one was left.
+    const std::tuple<int, int, int, QString> uses[] = {{0, 2, 0, typed},
+                                                       {1, 3, 0, typed + ".gif"},
+                                                       {3, 4, 1, typed + "-xbm"},
+                                                       {4, 1, 1, typed + ".h"},
+                                                       {}};
     QStringList filters;
     QStringList opened;
-    for (const auto& [filter, scale, name] : uses) {
+    for (const auto& [filter, scale, order, name] : uses) {
         whenModal<QFileDialog>(form.get(), [&](QFileDialog& dialog) {
             filters = dialog.nameFilters();
             auto* spin = dialog.findChild<QSpinBox*>(QStringLiteral("Vergroesserung"));
+            auto* bytes = dialog.findChild<QComboBox*>(QStringLiteral("Bytefolge"));
+            // What the dialog opens with; "-" marks a choice the kind does not use.
             opened << dialog.directory().path() + ' ' + dialog.selectedNameFilter() + ' ' +
-                          QString::number(spin->value()) +
+                          QString::number(spin->value()) + (spin->isEnabled() ? "" : "-") + ' ' +
+                          QString::number(bytes->currentIndex()) + (bytes->isEnabled() ? "" : "-") +
                           (dialog.testOption(QFileDialog::DontConfirmOverwrite) ? "" : " ?");
             if (name.isEmpty())
                 return dialog.reject();
             dialog.selectNameFilter(filters[filter]);
             emit dialog.filterSelected(filters[filter]); // as the user's choice does
-            EXPECT_EQ(dialog.testOption(QFileDialog::DontConfirmOverwrite), filter == 0);
             spin->setValue(scale);
+            bytes->setCurrentIndex(order);
             dialog.selectFile(name);
             QMetaObject::invokeMethod(&dialog, "accept");
         });
         child<QAction>("BilderExportieren")->trigger();
     }
     EXPECT_EQ(filters, QStringList({"PNG-Bilder, eins je Bild (*.png)", "GIF-Animation (*.gif)",
-                                    "Übersicht (*.png)"}));
-    // A file replaced is asked about ("?"), a folder of pictures is not.
-    EXPECT_EQ(opened.mid(1), QStringList({dir.path() + " PNG-Bilder, eins je Bild (*.png) 2",
-                                          dir.path() + " GIF-Animation (*.gif) 3 ?"}));
+                                    "Übersicht (*.png)", "XBM-Bilder, eins je Bild (*.xbm)",
+                                    "C-Header (alle Bilder) (*.h)"}));
+    // A file replaced is asked about ("?"), a folder of pictures is not; the firmware kinds
+    // are not enlarged, and only the C header has a byte order.
+    EXPECT_EQ(opened.mid(1), QStringList({dir.path() + " PNG-Bilder, eins je Bild (*.png) 2 0-",
+                                          dir.path() + " GIF-Animation (*.gif) 3 0- ?",
+                                          dir.path() + " XBM-Bilder, eins je Bild (*.xbm) 1- 1-",
+                                          dir.path() + " C-Header (alle Bilder) (*.h) 1- 1 ?"}));
+    const auto grids = pictureGrids(state, std::string(13, 'q'));
+    EXPECT_EQ(test::bytesOf((typed + "-xbm/bild-002.xbm").toStdString()),
+              xbmImage(grids.at(1), "bild"));
+    EXPECT_EQ(test::bytesOf((typed + ".h").toStdString()),
+              cHeader(grids, "bild", state.Telefonname, ByteOrder::Rows));
     EXPECT_EQ(QImage(typed + QStringLiteral("/bild-002.png")), enlarged(shown, 2));
-    EXPECT_EQ(form->statusBar()->currentMessage(), "2 Bilder exportiert: " + typed + ".gif");
+    EXPECT_EQ(form->statusBar()->currentMessage(), "2 Bilder exportiert: " + typed + ".h");
     EXPECT_EQ(std::tuple(bild1(), form->text6()), std::tuple(shown, QStringLiteral("2")));
 
     form->setExportChooser([&] {
@@ -464,6 +485,48 @@ TEST_F(Form1Test, ExportAndCopyFromTheMenu) {
     QTest::keyClick(&form->Bild1(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), shown)
         << "Ctrl+C on the display copies the picture";
+}
+
+// The phone's font through the dialog: the kind chosen with its C name, written as the
+// generator makes it; a name it refuses is told, and nothing is written.
+TEST_F(Form1Test, ExportTheFontFromTheMenu) {
+    QTemporaryDir dir;
+    const std::tuple<int, QString, QString> uses[] = {
+        {2, "mini", dir.filePath("mini")}, {1, "", dir.filePath("leer")}, {}};
+    QStringList opened;
+    for (const auto& [filter, name, file] : uses) {
+        whenModal<QFileDialog>(form.get(), [&](QFileDialog& dialog) {
+            auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("NameImCCode"));
+            opened << dialog.selectedNameFilter() + ' ' + edit->text() +
+                          (edit->isEnabled() ? "" : "-");
+            if (file.isEmpty())
+                return dialog.reject();
+            const QString chosen = dialog.nameFilters().value(filter);
+            dialog.selectNameFilter(chosen);
+            emit dialog.filterSelected(chosen);
+            edit->setText(name);
+            dialog.selectFile(file);
+            QMetaObject::invokeMethod(&dialog, "accept");
+        });
+        child<QAction>("ZeichensatzExportieren")->trigger();
+        if (filter == 2) {
+            EXPECT_EQ(form->statusBar()->currentMessage(),
+                      "Zeichensatz exportiert: " + dir.filePath("mini.h"));
+        }
+    }
+    EXPECT_EQ(opened,
+              QStringList({"BDF-Schrift (*.bdf) smssim-", "C-Bibliothek mit Layout (*.h) mini",
+                           "Adafruit-GFX-Schrift (*.h) "}));
+    Module1 phone;
+    const auto lists = ZeichensatzLaden(phone, kTestPhone);
+    ASSERT_TRUE(lists);
+    EXPECT_EQ(test::bytesOf(dir.filePath("mini.h").toStdString()),
+              fontFile(FontFormat::C, phone, *lists, "mini").value());
+    EXPECT_FALSE(QFile::exists(dir.filePath("leer.h")));
+    ASSERT_EQ(boxes.asked.size(), 1u);
+    EXPECT_TRUE(boxes.asked[0].text.startsWith("Die Datei „" + dir.filePath("leer.h") +
+                                               "“ kann nicht geschrieben werden.\n"))
+        << boxes.asked[0].text.toStdString();
 }
 
 const std::string kThreePictures(30, 'q'); // 6 characters a line, 2 lines a picture

@@ -30,7 +30,36 @@ QStringList tabWalk(int presses) {
 
 using Usability = MainWindowTest;
 
-TEST_F(Usability, TabFollowsTheTabIndexesAndSkipsHiddenControls) {
+// Every control that takes the focus, hidden ones included, tells a screen reader what it
+// is: a name with at least one letter ("+" or "160" do not say it), not merely the
+// caption of the frame it sits in, and no two alike.
+void expectAccessibleNames(QWidget* window, std::size_t expectedControls) {
+    std::set<QString> names;
+    std::size_t controls = 0;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (w->window() != window || !(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        ++controls;
+        // On Linux Qt names a combo box by its entry; elsewhere the property is its name.
+        const QString name =
+            qobject_cast<QComboBox*>(w)
+                ? w->accessibleName()
+                : QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+        const std::string what = w->objectName().toStdString() + ": '" + name.toStdString() + "'";
+        EXPECT_TRUE(std::any_of(name.begin(), name.end(), [](QChar c) { return c.isLetter(); }))
+            << what;
+        if (auto* frame = qobject_cast<QGroupBox*>(w->parentWidget())) {
+            EXPECT_FALSE(name == frame->title()) << what;
+        }
+        EXPECT_TRUE(names.insert(name).second) << what << " twice";
+    }
+    EXPECT_EQ(controls, expectedControls) << window->objectName().toStdString();
+}
+
+TEST_F(Usability, TabFollowsTheTabIndexesSkipsHiddenControlsAndEveryControlIsNamed) {
+    expectAccessibleNames(form.get(), 10);
+    EXPECT_EQ(text1_0()->accessibleName(), QStringLiteral("Nachricht"));
+    EXPECT_EQ(child<QLabel>("Label3")->accessibleName(), "Verbleibende Buchstaben");
     // The test phone allows paragraphs, so Check1 is shown; Text1(1) is hidden.
     activate(form.get());
     EXPECT_EQ(tabWalk(9).join(' '),
@@ -53,9 +82,20 @@ TEST_F(Usability, TabFollowsTheTabIndexesAndSkipsHiddenControls) {
 
     form->setMessageText(std::string(30, 'q'));
     Form4 form4(*form, form.get());
+    expectAccessibleNames(&form4, 6);
     activate(&form4);
     EXPECT_EQ(tabWalk(6).join(' '),
               "Command1 Command2 Bilder Command3 Command4 aktuellesBild Command1");
+
+    Form2 form2(state, boxes, "Hallo"); // of the Nokia phone now
+    expectAccessibleNames(&form2, 6);
+    Form3 form3(state, boxes, [](const std::string&) {});
+    expectAccessibleNames(&form3, 5);
+    // The file list is named by its caption, which says what kind of file it lists.
+    form3.setLabelCaption(QStringLiteral("Zeichensatz - Dateien:"));
+    QAccessibleInterface* list =
+        QAccessible::queryAccessibleInterface(form3.findChild<QWidget*>("File1"));
+    EXPECT_EQ(list->text(QAccessible::Name), QStringLiteral("Zeichensatz - Dateien"));
 }
 
 // Each dialog also opens on the screen and clear of the display, wherever the window is.
@@ -137,51 +177,6 @@ TEST_F(Usability, MessageBoxesAnswerToTheirKeys) {
             EXPECT_EQ(QApplication::activeWindow(), &over);
         }
     }
-}
-
-// Every control that takes the focus, hidden ones included, tells a screen reader what it
-// is: a name with at least one letter ("+" or "160" do not say it), not merely the
-// caption of the frame it sits in, and no two alike.
-void expectAccessibleNames(QWidget* window, std::size_t expectedControls) {
-    std::set<QString> names;
-    std::size_t controls = 0;
-    for (QWidget* w : window->findChildren<QWidget*>()) {
-        if (w->window() != window || !(w->focusPolicy() & Qt::TabFocus))
-            continue;
-        ++controls;
-        // On Linux Qt names a combo box by its entry; elsewhere the property is its name.
-        const QString name =
-            qobject_cast<QComboBox*>(w)
-                ? w->accessibleName()
-                : QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
-        const std::string what = w->objectName().toStdString() + ": '" + name.toStdString() + "'";
-        EXPECT_TRUE(std::any_of(name.begin(), name.end(), [](QChar c) { return c.isLetter(); }))
-            << what;
-        if (auto* frame = qobject_cast<QGroupBox*>(w->parentWidget())) {
-            EXPECT_FALSE(name == frame->title()) << what;
-        }
-        EXPECT_TRUE(names.insert(name).second) << what << " twice";
-    }
-    EXPECT_EQ(controls, expectedControls) << window->objectName().toStdString();
-}
-
-TEST_F(Usability, AccessibleNamesOfEveryWindow) {
-    expectAccessibleNames(form.get(), 10);
-    EXPECT_EQ(text1_0()->accessibleName(), QStringLiteral("Nachricht"));
-    EXPECT_EQ(child<QLabel>("Label3")->accessibleName(), "Verbleibende Buchstaben");
-    Form4 form4(*form, form.get());
-    expectAccessibleNames(&form4, 6);
-
-    state.Dateiendung = ".n51";
-    Form2 form2(state, boxes, "Hallo");
-    expectAccessibleNames(&form2, 6);
-    Form3 form3(state, boxes, [](const std::string&) {});
-    expectAccessibleNames(&form3, 5);
-    // The file list is named by its caption, which says what kind of file it lists.
-    form3.setLabelCaption(QStringLiteral("Zeichensatz - Dateien:"));
-    QAccessibleInterface* list =
-        QAccessible::queryAccessibleInterface(form3.findChild<QWidget*>("File1"));
-    EXPECT_EQ(list->text(QAccessible::Name), QStringLiteral("Zeichensatz - Dateien"));
 }
 
 // On a 1000 x 800 screen: beside the window, under the display, at the edges exactly.

@@ -33,6 +33,10 @@ std::string messageOfSize(std::size_t size) {
     return data;
 }
 
+template <typename Result> std::string reasonOf(const Result& result) {
+    return result ? "" : result.error().reason;
+}
+
 std::size_t openFileHandles() {
     return static_cast<std::size_t>(
         std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator()));
@@ -83,22 +87,13 @@ TEST_F(TempFolder, MadeBadFilesAreRefusedWithTheirReason) {
         Module1 s = test::sessionWithMiniPhone();
         const Module1 before = s;
         const std::size_t handles = openFileHandles();
-        std::string text;
-        const auto reasonOf = [&](const auto& result) {
-            text = result ? "" : result.error().reason;
-        };
-        const auto read = [&] {
-            row.kind == 'p' ? reasonOf(ZeichensatzLaden(s, path)) : reasonOf(NachrichtLesen(path));
-        };
         // As root (in CI) permissions stop nothing: read as nobody, dropping only the
         // effective user, which is the one the file system checks.
-        if (row.unprivileged && ::geteuid() == 0) {
-            ASSERT_EQ(::seteuid(65534), 0) << "cannot read as another user";
-            read();
-            ASSERT_EQ(::seteuid(0), 0);
-        } else {
-            read();
-        }
+        const bool asNobody = row.unprivileged && ::geteuid() == 0;
+        ASSERT_TRUE(!asNobody || ::seteuid(65534) == 0) << "cannot read as another user";
+        const std::string text =
+            row.kind == 'p' ? reasonOf(ZeichensatzLaden(s, path)) : reasonOf(NachrichtLesen(path));
+        ASSERT_TRUE(!asNobody || ::seteuid(0) == 0);
         EXPECT_EQ(text, (row.kind == 'p'
                              ? "Die Zeichensatzdatei „" + path + "“ kann nicht geladen werden.\n"
                              : "Die Datei „" + path + "“ kann nicht gelesen werden.\n") +

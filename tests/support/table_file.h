@@ -1,9 +1,7 @@
 #pragma once
 // Expected results kept beside their data files: one row a line, columns separated by
-// tabs (none empty at the end), "#" starts a comment line. Row names for test names come from the
-// first column.
+// tabs (none empty at the end), "#" starts a comment line.
 
-#include <algorithm>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -17,10 +15,6 @@ struct TableRow {
     const std::string& operator[](std::size_t i) const { return columns.at(i); }
     int number(std::size_t i) const { return std::stoi(columns.at(i)); }
 };
-
-inline void PrintTo(const TableRow& row, std::ostream* out) {
-    *out << row.columns.front();
-}
 
 inline std::vector<TableRow> readTable(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -36,13 +30,6 @@ inline std::vector<TableRow> readTable(const std::string& path) {
     if (rows.empty())
         ADD_FAILURE() << "no rows in " << path;
     return rows;
-}
-
-inline std::string rowName(const ::testing::TestParamInfo<TableRow>& info) {
-    std::string name = info.param[0];
-    std::replace_if(
-        name.begin(), name.end(), [](unsigned char c) { return !std::isalnum(c); }, '_');
-    return name;
 }
 
 } // namespace smssim::test
