@@ -2,9 +2,12 @@
 // Windows-1252: "\x80" is the euro sign (extension table), "\xE2" is â (in neither table).
 
 #include "sms_check.h"
+#include "table_file.h"
 #include "test_phone.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <map>
 
 using namespace smssim;
 
@@ -33,7 +36,10 @@ TEST(SmsCheck, CostAtThePartEdges) {
         // The euro sign ends part 1 exactly, or would straddle it and moves whole.
         {times(151, "a") + "\x80" + times(10, "a"), {G, 163, 2, 143, ""}},
         {times(152, "a") + "\x80" + times(10, "a"), {G, 164, 2, 141, ""}},
-        {"a\r\nb", {G, 4, 1, 156, ""}},
+        {"a\r\nb", {G, 3, 1, 157, "", 1}},
+        // CR LF costs one LF, a lone CR or LF itself.
+        {"\r\r\n\n\r\n", {G, 4, 1, 156, "", 2}},
+        {"\xE2\r\n" + times(68, "a"), {U, 70, 1, 0, "\xE2", 1}},
         {"\f^{}\\[~]|\x80", {G, 20, 1, 140, ""}},
         {times(81, "\x80"), {G, 162, 2, 143, ""}},
         {"\xE2" + times(69, "a"), {U, 70, 1, 0, "\xE2"}},
@@ -48,6 +54,85 @@ TEST(SmsCheck, CostAtThePartEdges) {
         ++septets[gsm7Septets(static_cast<std::uint8_t>(code))];
     EXPECT_EQ(septets[1], 117) << "128 less the escape and ten Greek capitals";
     EXPECT_EQ(septets[2], 10);
+}
+
+constexpr int tr = kTurkish, es = kSpanish, pt = kPortuguese;
+
+// As Android's GsmAlphabet.countGsmSeptets counts, with the header elements of the shift
+// tables: á is in the Spanish and Portuguese tables only, € in Turkish locking (1 septet),
+// ª in Portuguese locking only, ß in no Portuguese table, þ in none.
+TEST(SmsCheck, CostWithNationalTables) {
+    const std::tuple<std::string, NationalLanguages, SmsCost> rows[] = {
+        {"\xE1" + times(153, "a"), {es}, {G, 155, 1, 0, "", 0, 0, es}},
+        {"\xE1" + times(154, "a"), {es, tr}, {G, 156, 2, 142, "", 0, 0, es}},
+        {"\xE1" + times(296, "a"), {es}, {G, 298, 2, 0, "", 0, 0, es}},
+        {"\xE1" + times(297, "a"), {es}, {G, 299, 3, 148, "", 0, 0, es}},
+        {times(155, "\x80"), {tr}, {G, 155, 1, 0, "", 0, tr, 0}},
+        {times(156, "\x80"), {tr}, {G, 156, 2, 142, "", 0, tr, 0}},
+        {"\xE1" + times(150, "\x80"), {es, tr}, {G, 152, 1, 0, "", 0, tr, es}},
+        {"\xE1" + times(151, "\x80"), {tr, es}, {G, 153, 2, 139, "", 0, tr, es}},
+        {"\xE1" + times(290, "\x80"), {es, tr}, {G, 292, 2, 0, "", 0, tr, es}},
+        {"\xE1" + times(291, "\x80"), {es, tr}, {G, 293, 3, 145, "", 0, tr, es}},
+        // The escape pair ends part 1, or would straddle it and moves whole.
+        {times(147, "a") + "\xE1" + times(10, "a"), {es}, {G, 159, 2, 139, "", 0, 0, es}},
+        {times(148, "a") + "\xE1" + times(10, "a"), {es}, {G, 160, 2, 137, "", 0, 0, es}},
+        {times(291, "\x80") + "\xE1", {es, tr}, {G, 293, 3, 144, "", 0, tr, es}},
+        {"N\xBA 5\r\n", {pt}, {G, 5, 1, 150, "", 1, pt, 0}},
+        {"N\xBA 5", {tr, es}, {U, 4, 1, 66, "\xBA"}},
+        {"S\xE3o Paulo", {pt, es}, {G, 9, 1, 146, "", 0, pt, 0}},
+        {"\xC7ok g\xFCzel \xE7orba", {tr}, {G, 15, 1, 140, "", 0, tr, 0}},
+        // Turkish locking and Portuguese locking tie on ç; the first wins.
+        {"\xE7", {pt, tr}, {G, 1, 1, 154, "", 0, tr, 0}},
+        {"\xE7" + times(159, "a"), {es}, {G, 161, 2, 137, "", 0, 0, es}},
+        {"\xE7\x80" + times(158, "a"), {}, {U, 160, 3, 41, "\xE7"}},
+        {"Hallo {x}", {es, pt}, {G, 11, 1, 149, ""}},
+        {"", {tr, es, pt}, {G, 0, 0, 160, ""}},
+        // Each is in some table, no pair holds both: those the default tables lack.
+        {"\xAA\xDF", {pt}, {U, 2, 1, 68, "\xAA"}},
+        {"\xFE\xAA\xDF", {pt}, {U, 3, 1, 67, "\xFE"}}};
+    for (const auto& [text, languages, cost] : rows)
+        EXPECT_EQ(smsCost(text, languages), cost) << text.size() << " characters: " << text;
+}
+
+TEST(SmsCheck, NationalTablesAreThoseOfTheTableFile) {
+    std::map<std::string, long> listed;
+    const auto tables = nationalTables();
+    for (const auto& row : test::readTable(SMSSIM_TEST_DATA "/sms/national-tables.tsv")) {
+        const auto table = std::find_if(tables.begin(), tables.end(),
+                                        [&](const NationalTable& t) { return t.name == row[0]; });
+        if (row[0] == "table" || table == tables.end()) {
+            EXPECT_EQ(row[0], "table") << "the header, or a table the engine lacks";
+            continue;
+        }
+        EXPECT_EQ(table->septets.at(std::stoul(row[1], nullptr, 16)),
+                  std::stoul(row[2].substr(2), nullptr, 16))
+            << row[0] << " " << row[1];
+        ++listed[row[0]];
+    }
+    for (const NationalTable& table : tables)
+        EXPECT_EQ(listed[std::string(table.name)],
+                  std::count_if(table.septets.begin(), table.septets.end(),
+                                [](char16_t c) { return c != 0; }))
+            << table.name;
+}
+
+// Each row of the look-alike table; everything else stays, tabs and controls included.
+TEST(SmsCheck, SmartReplacement) {
+    const std::tuple<std::string, std::string, std::string> rows[] = {
+        {"\x84\x93\x94\xAB\xBB", "\"\"\"\"\"", "\x84\x93\x94\xAB\xBB"},
+        {"\x82\x91\x92\xB4\x60", "'''''", "\x82\x91\x92\xB4\x60"},
+        {"\x96\x97\x95", "---", "\x96\x97\x95"},
+        {"a\x85", "a...", "\x85"},
+        {"\x8B\x9B\x88\x98", "<>^~", "\x8B\x9B\x88\x98"},
+        {"\xBC\xBD\xBE\xF7\xA0", "1/41/23/4/ ", "\xBC\xBD\xBE\xF7\xA0"},
+        {"\x93Z\x85\x93\x85", "\"Z...\"...", "\x93\x85"},
+        {"\xE9\t\x01\xE2\x80", "\xE9\t\x01\xE2\x80", ""}};
+    for (const auto& [text, replaced, characters] : rows) {
+        const SmartReplacement smart = smartReplacement(text, {pt});
+        EXPECT_EQ(smart, (SmartReplacement{replaced, characters, smsCost(replaced, {pt})})) << text;
+    }
+    EXPECT_EQ(smartReplacement("\x93" + times(150, "\xE3") + "\x85", {pt}).cost,
+              (SmsCost{G, 154, 1, 1, "", 0, pt, 0}));
 }
 
 } // namespace
