@@ -1,6 +1,7 @@
 // SMS cost at the part edges; the glyph findings show in the status bar rows. Texts are
 // Windows-1252: "\x80" is the euro sign (extension table), "\xE2" is â (in neither table).
 
+#include "cp1252.h"
 #include "sms_check.h"
 #include "table_file.h"
 #include "test_phone.h"
@@ -8,6 +9,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <map>
+#include <tuple>
 
 using namespace smssim;
 
@@ -49,6 +51,30 @@ TEST(SmsCheck, CostAtThePartEdges) {
         {times(201, "\x80\xE2`\xE7\xC7`"), {U, 1206, 18, 0, "\xE2`\xE7"}}};
     for (const auto& [text, cost] : rows)
         EXPECT_EQ(smsCost(text), cost) << text.size() << " characters: " << text.substr(0, 12);
+    // The length table of Android's own SMS body tests: parts and units left, GSM 7-bit
+    // then UCS-2, with no national table and with all three (no shift character needed).
+    const int lengths[] = {1, 2, 80, 159, 160, 161, 240, 305, 306, 307, 320};
+    const int units[] = {1, 2, 35, 69, 70, 71, 100, 133, 134, 135, 160};
+    const int parts[] = {1, 1, 1, 1, 1, 2, 2, 2, 2, 3, 3};
+    const int septetsLeft[] = {159, 158, 80, 1, 0, 145, 66, 1, 0, 152, 139};
+    const int unitsLeft[] = {69, 68, 35, 1, 0, 63, 34, 1, 0, 66, 41};
+    const std::string ascii = "@$_ !\"#%&'()*+,-./0123456789:;<=>?ABCDEFGHIJKLMNOPQRSTUVWXYZ"
+                              "abcdefghijklmnopqrstuvwxyz\n\r";
+    for (const NationalLanguages languages :
+         {NationalLanguages{}, {kTurkish, kSpanish, kPortuguese}})
+        for (std::size_t i = 0; i < std::size(parts); ++i) {
+            std::string gsm;
+            while (gsm.size() < static_cast<std::size_t>(lengths[i]))
+                gsm += ascii.substr(0, lengths[i] - gsm.size());
+            const SmsCost a = smsCost(gsm, languages),
+                          u = smsCost(times(units[i], "\xA9"), languages);
+            EXPECT_EQ(std::tuple(a.encoding, a.parts, a.unitsLeft),
+                      std::tuple(G, parts[i], septetsLeft[i]))
+                << lengths[i] << " septets";
+            EXPECT_EQ(std::tuple(u.encoding, u.parts, u.unitsLeft),
+                      std::tuple(U, parts[i], unitsLeft[i]))
+                << units[i] << " units";
+        }
     int septets[3] = {};
     for (int code = 0; code < 256; ++code)
         ++septets[gsm7Septets(static_cast<std::uint8_t>(code))];
@@ -114,6 +140,36 @@ TEST(SmsCheck, NationalTablesAreThoseOfTheTableFile) {
                   std::count_if(table.septets.begin(), table.septets.end(),
                                 [](char16_t c) { return c != 0; }))
             << table.name;
+    // The character classes of Android's own SMS body tests (what Windows-1252 holds of
+    // them) and the tables each is in: locking default, tr, pt; single default, tr, es, pt.
+    const std::pair<const char*, const char*> classes[] = {
+        {"{}[]\f", "0001111"},
+        {"^\\|~", "0011111"},
+        {"\xA3\xA5\xE9\xC7\xC9\xDC\xA7\xFC\xE0", "1110000"},
+        {"\xF9\xF2\xC5\xE5\xDF\xA4\xC4\xD6\xD1\xE4\xF6\xF1", "1100000"},
+        {"\xE8\xEC\xD8\xF8\xC6\xE6\xA1\xBF", "1000000"},
+        {"\x80", "0111111"},
+        {"\xA2\xA9\xAE\x99", "0000000"},
+        {"\xEA\xD4\xF4\xC0\xC2\xE2\xCA\xC3\xD5\xE3\xF5", "0010001"},
+        {"\xAA\xBA`", "0010000"},
+        {"\xC1\xE1\xCD\xED\xD3\xF3\xDA\xFA", "0010011"},
+        {"\xE7", "0110111"},
+        {"@$_ !\"#%&'()*+,-./09:;<=>?AZaz\n\r", "1110000"}};
+    const auto in = [&](std::string_view name, char32_t c) {
+        const auto t = std::find_if(tables.begin(), tables.end(),
+                                    [&](const NationalTable& n) { return n.name == name; });
+        return std::find(t->septets.begin(), t->septets.end(), c) != t->septets.end();
+    };
+    for (const auto& [characters, presence] : classes)
+        for (const char code : std::string_view(characters)) {
+            const char32_t c = cp1252ToUnicode(static_cast<std::uint8_t>(code));
+            const int septets = gsm7Septets(static_cast<std::uint8_t>(code));
+            const std::string found{"01"[septets == 1],        "01"[in("tr-locking", c)],
+                                    "01"[in("pt-locking", c)], "01"[septets == 2],
+                                    "01"[in("tr-single", c)],  "01"[in("es-single", c)],
+                                    "01"[in("pt-single", c)]};
+            EXPECT_EQ(found, presence) << "code " << int(static_cast<std::uint8_t>(code));
+        }
 }
 
 // Each row of the look-alike table; everything else stays, tabs and controls included.
