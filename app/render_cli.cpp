@@ -52,6 +52,10 @@ const OptionTable kOptions{
     {"out", "DATEI", "Ausgabe in diese Datei (Vorgabe: die Standardausgabe)"},
     {"max-parts", "N",
      "Status 3, wenn die Nachricht mehr als N SMS braucht\n(Vorgabe: keine Grenze)"},
+    {"smart", nullptr,
+     "json und --max-parts auch mit ersetzten Zeichen, die UCS-2\nerzwingen (Vorgabe: aus)"},
+    {"national", "LISTE",
+     "die Landessprachtabellen des Netzes: es, pt, tr, durch Kommas\ngetrennt (Vorgabe: keine)"},
     {"all-pictures", nullptr,
      "png, xbm, pbm: jedes Bild als bild-001.png, ... in den Ordner\n"
      "von --out, der angelegt wird, wenn er fehlt (Vorgabe: aus)"},
@@ -123,6 +127,28 @@ Result<> setNumbers(const QCommandLineParser& parser,
 }
 
 constexpr int kNoMaximum = std::numeric_limits<int>::max();
+
+// --national: a non-empty list of es, pt and tr, each once, in any order.
+Result<> setNational(RenderOptions& o, const QCommandLineParser& parser) {
+    const auto list = optionValue(parser, "national");
+    if (!list)
+        return {};
+    const std::pair<std::string_view, int> languages[] = {
+        {"tr", kTurkish}, {"es", kSpanish}, {"pt", kPortuguese}};
+    for (std::size_t from = 0; from <= list->size();) {
+        const std::size_t comma = std::min(list->find(',', from), list->size());
+        const std::string_view name = std::string_view(*list).substr(from, comma - from);
+        const auto known = std::find_if(std::begin(languages), std::end(languages),
+                                        [&](const auto& l) { return name == l.first; });
+        if (known == std::end(languages) || o.national.has(known->second))
+            return usageProblem("--national braucht es, pt oder tr, jede höchstens einmal und "
+                                "durch Kommas getrennt, nicht „" +
+                                *list + "“");
+        o.national = o.national.with(known->second);
+        from = comma + 1;
+    }
+    return {};
+}
 
 // Which of the three message options was given, with its value; exactly one may be.
 Result<> setMessage(RenderOptions& o, const QCommandLineParser& parser) {
@@ -310,12 +336,27 @@ QJsonArray characterArray(std::string_view cp1252) {
     return array;
 }
 
-QJsonObject smsObject(const SmsCost& cost) {
+QJsonObject costObject(const SmsCost& cost) {
     return {{"encoding", cost.encoding == SmsEncoding::Gsm7 ? "gsm7" : "ucs2"},
             {"units", static_cast<qint64>(cost.units)},
             {"parts", static_cast<qint64>(cost.parts)},
-            {"unitsLeft", static_cast<qint64>(cost.unitsLeft)},
-            {"forcingUcs2", characterArray(cost.forcingUcs2)}};
+            {"unitsLeft", static_cast<qint64>(cost.unitsLeft)}};
+}
+
+QJsonObject smsObject(const SmsCost& cost) {
+    QJsonObject sms = costObject(cost);
+    sms.insert("forcingUcs2", characterArray(cost.forcingUcs2));
+    sms.insert("lineBreaks", static_cast<qint64>(cost.lineBreaks));
+    sms.insert("locking", cost.locking);
+    sms.insert("single", cost.single);
+    return sms;
+}
+
+QJsonObject smartObject(const SmartReplacement& smart) {
+    QJsonObject object = costObject(smart.cost);
+    object.insert("text", unicodeOf(smart.text));
+    object.insert("replaced", characterArray(smart.replaced));
+    return object;
 }
 
 QJsonArray lineArray(const std::vector<DisplayLine>& lines) {
@@ -330,7 +371,7 @@ Result<std::string> formatted(Module1& s, const PhoneLists& lists, const std::st
     if (o.format == RenderFormat::Png)
         return pngOf(s, text, o.scale);
     if (o.format == RenderFormat::Json)
-        return jsonReport(s, lists, text, o.maxLength);
+        return jsonReport(s, lists, text, o.maxLength, o.national, o.smart);
     if (o.format == RenderFormat::C)
         return cHeader(pictureGrids(s, text), o.name, s.Telefonname, o.bytes);
     if (o.format == RenderFormat::Xbm || o.format == RenderFormat::Pbm) {
@@ -352,18 +393,21 @@ Result<> writeFormatted(Module1& s, const PhoneLists& lists, const std::string& 
 
 } // namespace
 
-std::string jsonReport(Module1& s, const PhoneLists& lists, std::string_view text, int maxLength) {
+std::string jsonReport(Module1& s, const PhoneLists& lists, std::string_view text, int maxLength,
+                       NationalLanguages national, bool smart) {
     NoSurface surface;
     const RenderResult r = DisplayZeichnen(s, text, surface);
     const GlyphFindings found = glyphFindings(text, glyphKinds(lists));
-    const QJsonObject report{{"phone", QString::fromStdString(s.Telefonname)},
-                             {"pictures", r.bildanzahl},
-                             {"lettersLeft", maxLength - static_cast<double>(r.laenge)},
-                             {"length", static_cast<qint64>(r.laenge)},
-                             {"sms", smsObject(smsCost(text))},
-                             {"withoutGlyph", characterArray(found.withoutGlyph)},
-                             {"specialCharacters", characterArray(found.specialCharacters)},
-                             {"lines", lineArray(displayLines(s, text, r.bildanzahl))}};
+    QJsonObject report{{"phone", QString::fromStdString(s.Telefonname)},
+                       {"pictures", r.bildanzahl},
+                       {"lettersLeft", maxLength - static_cast<double>(r.laenge)},
+                       {"length", static_cast<qint64>(r.laenge)},
+                       {"sms", smsObject(smsCost(text, national))},
+                       {"withoutGlyph", characterArray(found.withoutGlyph)},
+                       {"specialCharacters", characterArray(found.specialCharacters)},
+                       {"lines", lineArray(displayLines(s, text, r.bildanzahl))}};
+    if (smart)
+        report.insert("smart", smartObject(smartReplacement(text, national)));
     return QJsonDocument(report).toJson().toStdString();
 }
 
@@ -373,6 +417,7 @@ std::string renderUsage() {
         "                      (--text TEXT | --text-file DATEI | --message DATEI)\n"
         "                      [--format dots|ascii|png|json|xbm|pbm] [--out DATEI] [--max-parts "
         "N]\n"
+        "                      [--smart] [--national es,pt,tr]\n"
         "       smssim-render ... --format c [--bytes pages|rows] [--name NAME]\n"
         "       smssim-render ... --format png|xbm|pbm --all-pictures --out ORDNER [--scale N]\n"
         "       smssim-render ... --format gif --out DATEI.gif [--delay MS] [--scale N]\n"
@@ -389,6 +434,7 @@ Result<> readOptions(RenderOptions& o, const QCommandLineParser& parser) {
     if (const QStringList extra = parser.positionalArguments(); !extra.isEmpty())
         return usageProblem("unbekanntes Argument „" + toBytes(extra.first()) + "“");
     o.paragraphs = parser.isSet(QStringLiteral("paragraphs"));
+    o.smart = parser.isSet(QStringLiteral("smart"));
     o.phone = optionValue(parser, "phone");
     o.out = optionValue(parser, "out");
     int maxParts = 0;
@@ -399,7 +445,8 @@ Result<> readOptions(RenderOptions& o, const QCommandLineParser& parser) {
         return e;
     if (parser.isSet(QStringLiteral("max-parts")))
         o.maxParts = maxParts;
-    for (const auto& set : {setFormat, setExportOptions, setMessage, setFirmwareOptions})
+    for (const auto& set :
+         {setFormat, setExportOptions, setMessage, setFirmwareOptions, setNational})
         if (auto e = set(o, parser); !e)
             return e;
     return {};
@@ -436,7 +483,10 @@ Result<> render(const RenderOptions& o, const std::string& dataDir, std::ostream
         exportsAllPictures(o) ? exportAll(s, text, o) : writeFormatted(s, lists, text, o, out);
     if (!written.has_value() || !o.maxParts)
         return written;
-    if (const auto parts = smsCost(text).parts; parts > *o.maxParts)
+    // With --smart the message would be sent with its look-alikes.
+    const SmsCost cost =
+        o.smart ? smartReplacement(text, o.national).cost : smsCost(text, o.national);
+    if (const auto parts = cost.parts; parts > *o.maxParts)
         return fail("die Nachricht braucht " + std::to_string(parts) +
                         " SMS, --max-parts erlaubt " + std::to_string(*o.maxParts),
                     ExitStatus::TooManyParts);

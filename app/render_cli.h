@@ -7,6 +7,7 @@
 #include "pixel_grid.h"
 #include "problem.h"
 #include "renderer.h"
+#include "sms_check.h"
 
 #include <iosfwd>
 #include <optional>
@@ -25,6 +26,8 @@ struct RenderOptions {
     int picture = 1;
     int maxLength = kDefaultMaxLength;
     std::optional<int> maxParts; // exit status 3 beyond this many SMS parts
+    bool smart = false;          // the cost also with the look-alikes replaced
+    NationalLanguages national;  // whose tables the receiving network supports
     MessageSource source = MessageSource::Text;
     std::string message; // the text itself, or a file name
     RenderFormat format = RenderFormat::Dots;
@@ -57,7 +60,8 @@ int runRenderCommand(const std::vector<std::string>& args, const std::string& da
 
 // The JSON report of a message (Windows-1252) on the loaded phone, as --format json
 // prints it; `state` holds the phone, Absaetze and the Bildversatz of the chosen picture.
+// `smart` adds the cost with the look-alikes replaced.
 std::string jsonReport(Module1& state, const PhoneLists& lists, std::string_view text,
-                       int maxLength);
+                       int maxLength, NationalLanguages national = {}, bool smart = false);
 
 } // namespace smssim

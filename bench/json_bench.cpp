@@ -3,6 +3,7 @@
 
 #include "letters_left.h"
 #include "render_cli.h"
+#include "sms_check.h"
 
 #include "sample_text.h"
 
@@ -26,8 +27,22 @@ void jsonReport(benchmark::State& state) {
     }
 }
 
+// The SMS cost alone with every national table on: each pair is tried, and the euro and
+// á signs make the pairs with a shift table fill their parts one by one.
+void smsCostWithNationalTables(benchmark::State& state) {
+    std::string text = sampleText(1000);
+    for (std::size_t i = 0; i < text.size(); i += 25)
+        text[i] = i % 50 == 0 ? '\xE1' : '\x80';
+    const smssim::NationalLanguages all{smssim::kTurkish, smssim::kSpanish, smssim::kPortuguese};
+    for (auto _ : state) {
+        auto cost = smssim::smsCost(text, all);
+        benchmark::DoNotOptimize(cost);
+    }
+}
+
 } // namespace
 
+BENCHMARK(smsCostWithNationalTables)->Unit(benchmark::kMicrosecond);
 BENCHMARK(jsonReport)->Arg(1000)->Arg(32767)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -11,7 +11,8 @@
 
 namespace smssim {
 
-// A C identifier: a letter or '_', then letters, digits and '_' (ASCII only).
+// A C identifier: a letter or '_', then letters, digits and '_' (ASCII only), and no
+// keyword of C or C++.
 bool isCIdentifier(std::string_view name);
 
 // Why `name` cannot name generated C (German), or nothing when it can.
@@ -26,8 +27,9 @@ std::string hexByte(std::uint8_t byte);
 // The bytes as C initialiser items, twelve to a line, each line indented by `indent`.
 std::string byteList(const std::vector<std::uint8_t>& bytes, std::string_view indent);
 
-// A Windows-1252 text as the inside of a /* */ comment: UTF-8, on one line, without
-// anything that ends the comment early or starts one inside it (a warning of -Wcomment).
-std::string commentText(std::string_view cp1252Text);
+// A UTF-8 text (a phone's name, as the state keeps it) as the inside of a /* */ comment:
+// on one line, without anything that ends the comment early or starts one inside it (a
+// warning of -Wcomment).
+std::string commentText(std::string_view utf8Text);
 
 } // namespace smssim

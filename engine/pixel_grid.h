@@ -43,7 +43,8 @@ enum class ByteOrder {
 std::vector<std::uint8_t> gridBytes(const PixelGrid& grid, ByteOrder order);
 
 // One header with every picture: NAME[NAME_COUNT][bytes], the macros in upper case. The
-// phone's name goes into a comment that nothing it holds can end early.
+// phone's name (UTF-8, as the state keeps it) goes into a comment that nothing it holds
+// can end early.
 std::string cHeader(const std::vector<PixelGrid>& grids, std::string_view name,
                     std::string_view phoneName, ByteOrder order);
 

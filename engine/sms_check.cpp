@@ -3,6 +3,8 @@
 
 #include "cp1252.h"
 
+#include <optional>
+
 namespace smssim {
 
 namespace {
@@ -14,18 +16,78 @@ constexpr std::string_view kDefaultAlphabet =
 // The extension table: form feed (page break) and nine printable characters.
 constexpr std::string_view kExtension = "\f^{}\\[~]|€";
 
-using SeptetTable = std::array<std::uint8_t, 256>;
+// Windows-1252 characters that force UCS-2, by the GSM look-alike each becomes.
+constexpr std::pair<std::string_view, std::string_view> kLookAlikes[] = {
+    {"\x84\x93\x94\xAB\xBB", "\""},
+    {"\x82\x91\x92\xB4\x60", "'"},
+    {"\x96\x97\x95", "-"},
+    {"\x85", "..."},
+    {"\x8B", "<"},
+    {"\x9B", ">"},
+    {"\x88", "^"},
+    {"\x98", "~"},
+    {"\xBC", "1/4"},
+    {"\xBD", "1/2"},
+    {"\xBE", "3/4"},
+    {"\xF7", "/"},
+    {"\xA0", " "}};
 
-SeptetTable makeSeptetTable() {
-    SeptetTable table{};
-    const std::string& single = gsm7DefaultAlphabet();
-    const std::string extension = utf8ToCp1252(kExtension).value();
-    for (const char c : single)
-        table[static_cast<std::uint8_t>(c)] = 1;
-    for (const char c : extension)
-        table[static_cast<std::uint8_t>(c)] = 2;
-    return table;
+// Per character, bit n set where the table of national language n holds it (bit 0: the
+// default alphabet and its extension table).
+struct SeptetTables {
+    std::array<std::uint8_t, 256> locking{};
+    std::array<std::uint8_t, 256> single{};
+};
+
+void mark(std::array<std::uint8_t, 256>& table, std::string_view cp1252, int language) {
+    for (const char c : cp1252)
+        table[static_cast<std::uint8_t>(c)] |= static_cast<std::uint8_t>(1u << language);
 }
+
+SeptetTables makeSeptetTables() {
+    SeptetTables tables;
+    mark(tables.locking, gsm7DefaultAlphabet(), 0);
+    mark(tables.single, utf8ToCp1252(kExtension).value(), 0);
+    for (const NationalTable& national : nationalTables()) {
+        std::string held;
+        for (std::size_t septet = 0; septet < national.septets.size(); ++septet) {
+            // The escape of a locking table is no character.
+            if (septet == 0x1B || national.septets[septet] == 0)
+                continue;
+            if (const auto code = unicodeToCp1252(national.septets[septet]))
+                held += static_cast<char>(*code);
+        }
+        mark(national.locking ? tables.locking : tables.single, held, national.language);
+    }
+    return tables;
+}
+
+const SeptetTables& septetTables() {
+    static const SeptetTables tables = makeSeptetTables();
+    return tables;
+}
+
+struct TablePair {
+    int locking;
+    int single;
+};
+
+// 1 in the locking table, 2 (escape and code) in the single shift table, 0 in neither.
+int septetsIn(const SeptetTables& tables, std::uint8_t code, TablePair pair) {
+    if ((tables.locking[code] >> pair.locking) & 1u)
+        return 1;
+    return ((tables.single[code] >> pair.single) & 1u) ? 2 : 0;
+}
+
+// Septets beside a user data header of `octets` (its length octet included), which is
+// padded to whole septets: 160 without a header, 153 with the concatenation element.
+constexpr std::int64_t septetsBeside(int octets) {
+    return kSingleGsm7 - (octets * 8 + 6) / 7;
+}
+
+constexpr int kLengthOctet = 1;
+constexpr int kConcatenationOctets = 5;
+constexpr int kShiftElementOctets = 3;
 
 // Appends each character once, in order of first appearance.
 class OncePerCharacter {
@@ -50,22 +112,37 @@ SmsCost ucs2Cost(std::int64_t units, std::string forcing) {
     return cost;
 }
 
-// Fills parts of 153 septets; an extension character that would straddle two parts
-// moves whole into the next one.
-SmsCost gsm7Cost(std::string_view text, std::int64_t units) {
-    if (units <= kSingleGsm7)
-        return {SmsEncoding::Gsm7, units, units > 0 ? 1 : 0, kSingleGsm7 - units, {}};
-    std::int64_t parts = 1;
+// What a message costs in the tables of `pair`, which holds all its characters; an escape
+// pair that would straddle two parts moves whole into the next one.
+SmsCost gsm7Cost(std::string_view text, TablePair pair, std::int64_t units, bool shifted) {
+    const int shiftOctets =
+        kShiftElementOctets * ((pair.locking != 0 ? 1 : 0) + (pair.single != 0 ? 1 : 0));
+    SmsCost cost{SmsEncoding::Gsm7, units, units > 0 ? 1 : 0, 0, {}, 0, pair.locking, pair.single};
+    const std::int64_t single = septetsBeside(shiftOctets > 0 ? kLengthOctet + shiftOctets : 0);
+    if (units <= single) {
+        cost.unitsLeft = single - units;
+        return cost;
+    }
+    const std::int64_t part = septetsBeside(kLengthOctet + kConcatenationOctets + shiftOctets);
+    if (!shifted) {
+        cost.parts = (units + part - 1) / part;
+        cost.unitsLeft = cost.parts * part - units;
+        return cost;
+    }
+    const SeptetTables& tables = septetTables();
     std::int64_t filled = 0;
-    for (const char c : text) {
-        const int septets = gsm7Septets(static_cast<std::uint8_t>(c));
-        if (filled + septets > kPartGsm7) {
-            ++parts;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (crLfAt(text, i))
+            continue;
+        const int septets = septetsIn(tables, static_cast<std::uint8_t>(text[i]), pair);
+        if (filled + septets > part) {
+            ++cost.parts;
             filled = 0;
         }
         filled += septets;
     }
-    return {SmsEncoding::Gsm7, units, parts, kPartGsm7 - filled, {}};
+    cost.unitsLeft = part - filled;
+    return cost;
 }
 
 } // namespace
@@ -76,23 +153,97 @@ const std::string& gsm7DefaultAlphabet() {
 }
 
 int gsm7Septets(std::uint8_t code) {
-    static const SeptetTable table = makeSeptetTable();
+    return septetsIn(septetTables(), code, {0, 0});
+}
+
+SmsCost smsCost(std::string_view text, NationalLanguages languages) {
+    // One pass over the message; the pairs are then tried on its distinct characters.
+    std::array<std::int64_t, 256> count{};
+    std::string distinct;
+    std::int64_t lineBreaks = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (crLfAt(text, i)) {
+            ++lineBreaks;
+            continue;
+        }
+        if (count[static_cast<std::uint8_t>(text[i])]++ == 0)
+            distinct += text[i];
+    }
+    const SeptetTables& tables = septetTables();
+    std::optional<SmsCost> best;
+    for (const int locking : {0, kTurkish, kPortuguese}) {
+        for (const int single : {0, kTurkish, kSpanish, kPortuguese}) {
+            if ((locking != 0 && !languages.has(locking)) ||
+                (single != 0 && !languages.has(single)))
+                continue;
+            std::int64_t septets = 0;
+            bool shifted = false;
+            bool encodes = true;
+            for (const char c : distinct) {
+                const auto code = static_cast<std::uint8_t>(c);
+                const int n = septetsIn(tables, code, {locking, single});
+                encodes = encodes && n > 0;
+                shifted = shifted || n == 2;
+                septets += n * count[code];
+            }
+            if (!encodes)
+                continue;
+            SmsCost cost = gsm7Cost(text, {locking, single}, septets, shifted);
+            if (!best || cost.parts < best->parts ||
+                (cost.parts == best->parts && cost.unitsLeft > best->unitsLeft))
+                best = std::move(cost);
+        }
+    }
+    if (best) {
+        best->lineBreaks = lineBreaks;
+        return *best;
+    }
+    std::uint8_t enabled = 1;
+    for (int language = 1; language < kLanguageCount; ++language)
+        if (languages.has(language))
+            enabled = static_cast<std::uint8_t>(enabled | (1u << language));
+    std::string forcing;
+    for (const char c : distinct) {
+        const auto code = static_cast<std::uint8_t>(c);
+        if (((tables.locking[code] | tables.single[code]) & enabled) == 0)
+            forcing += c;
+    }
+    if (forcing.empty())
+        for (const char c : distinct)
+            if (gsm7Septets(static_cast<std::uint8_t>(c)) == 0)
+                forcing += c;
+    SmsCost cost =
+        ucs2Cost(static_cast<std::int64_t>(text.size()) - lineBreaks, std::move(forcing));
+    cost.lineBreaks = lineBreaks;
+    return cost;
+}
+
+std::string_view lookAlike(std::uint8_t code) {
+    static const std::array<std::string_view, 256> table = [] {
+        std::array<std::string_view, 256> t{};
+        for (const auto& [from, to] : kLookAlikes)
+            for (const char c : from)
+                t[static_cast<std::uint8_t>(c)] = to;
+        return t;
+    }();
     return table[code];
 }
 
-SmsCost smsCost(std::string_view text) {
-    std::string forcing;
+SmartReplacement smartReplacement(std::string_view text, NationalLanguages languages) {
+    SmartReplacement result;
+    result.text.reserve(text.size());
     OncePerCharacter once;
-    std::int64_t septets = 0;
     for (const char c : text) {
-        const int n = gsm7Septets(static_cast<std::uint8_t>(c));
-        if (n == 0)
-            once.add(forcing, c);
-        septets += n;
+        const std::string_view to = lookAlike(static_cast<std::uint8_t>(c));
+        if (to.empty()) {
+            result.text += c;
+        } else {
+            result.text += to;
+            once.add(result.replaced, c);
+        }
     }
-    if (!forcing.empty())
-        return ucs2Cost(static_cast<std::int64_t>(text.size()), std::move(forcing));
-    return gsm7Cost(text, septets);
+    result.cost = smsCost(result.text, languages);
+    return result;
 }
 
 GlyphKinds glyphKinds(const PhoneLists& lists) {

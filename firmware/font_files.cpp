@@ -171,7 +171,7 @@ Result<std::string> gfxFont(const Module1& s, const PhoneLists& lists, std::stri
                  std::to_string(inFont[code] ? -glyphs->ascent : 0) + "}" +
                  (code < last ? "," : " ") + " /* 0x" +
                  hex4(static_cast<unsigned>(code)).substr(2) + " " +
-                 commentText(std::string(1, static_cast<char>(code))) + " */\n";
+                 commentText(cp1252ToUtf8(std::string(1, static_cast<char>(code)))) + " */\n";
         int bit = 0;
         for (int r = 1; r <= rows; ++r)
             for (int c = 1; c <= width; ++c, ++bit) {
@@ -185,7 +185,7 @@ Result<std::string> gfxFont(const Module1& s, const PhoneLists& lists, std::stri
     if (bitmaps.empty())
         bitmaps.push_back(0);
     const std::string n(name), guard = upperCase(name) + "_GFX_FONT_H";
-    return "/* " + commentText(cp1252Name(s)) +
+    return "/* " + commentText(s.Telefonname) +
            ": an Adafruit-GFX font made by smssim-bsd2font. Windows-1252 codes 0x" +
            hex4(first).substr(2) + " to 0x" + hex4(last).substr(2) +
            "; every glyph hangs from the top of the line, " + std::to_string(glyphs->ascent) +

@@ -298,11 +298,10 @@ Result<std::string> layoutLibrary(const Module1& s, const PhoneLists& lists,
     const double lineWidth = std::max(std::floor(s.Zeilenbreite), -11.0);
     const int space = s.Zeichen[' '].Breite;
 
-    const std::string cp1252Name = utf8ToCp1252(s.Telefonname).value_or("?");
     const std::map<std::string, std::string> values{
         {"n", std::string(name)},
         {"N", upperCase(name)},
-        {"phone", commentText(cp1252Name)},
+        {"phone", commentText(s.Telefonname)},
         {"caveat", usesDouble
                        ? "\n   Line tops and pictures are counted in float and double as smssim "
                          "counts them; a\n   device whose `double` has 32 bits can differ at "

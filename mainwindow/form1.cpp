@@ -29,6 +29,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -40,6 +41,7 @@
 #include <QWindow>
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 namespace smssim {
 
@@ -246,8 +248,30 @@ void Form1::buildMenu() {
                  &Form1::BilderExportieren_Click);
     addMenuEntry(textnachricht, QStringLiteral("Bild &kopieren"), "BildKopieren", {},
                  &Form1::BildKopieren_Click);
+    addMenuEntry(textnachricht, QStringLiteral("&Zeichen ersetzen"), "ZeichenErsetzen", {},
+                 &Form1::ZeichenErsetzen_Click);
+    buildNationalMenu(textnachricht);
 
     addMenuEntry(menuBar(), QStringLiteral("&Info"), "Info", {}, &Form1::Info_Click);
+}
+
+void Form1::buildNationalMenu(QMenu* textnachricht) {
+    auto* menu = textnachricht->addMenu(QStringLiteral("&Landessprache"));
+    menu->setObjectName(QStringLiteral("Landessprache"));
+    const std::tuple<const char*, const char*, int> entries[] = {
+        {"&keine", "Keine", 0},
+        {"&Spanisch", "Spanisch", kSpanish},
+        {"&Portugiesisch", "Portugiesisch", kPortuguese},
+        {"&Türkisch", "Türkisch", kTurkish}};
+    for (const auto& [caption, name, language] : entries) {
+        auto* action = menu->addAction(QString::fromUtf8(caption));
+        action->setObjectName(QString::fromUtf8(name));
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this,
+                [this, language = language] { Landessprache_Click(language); });
+        nationalEntries_[static_cast<std::size_t>(language)] = action;
+    }
+    nationalEntries_[0]->setChecked(true);
 }
 
 void Form1::nameControls() {
@@ -469,8 +493,8 @@ void Form1::showSmsStatus(std::int32_t bildanzahl) {
     // The picture drawn, which the animation window may have chosen without Text6.
     const auto picture =
         static_cast<std::int32_t>(std::lround(-state_.Bildversatz / state_.Bildhoehe)) + 1;
-    const SmsStatus status =
-        smsStatus(smsCost(text), glyphFindings(text, glyphKinds_), picture, bildanzahl);
+    const SmsStatus status = smsStatus(smsCost(text, national_), smartReplacement(text, national_),
+                                       glyphFindings(text, glyphKinds_), picture, bildanzahl);
     statusBar()->clearMessage();
     smsStatus_->setText(status.text);
     smsStatus_->setToolTip(status.toolTip);
@@ -483,6 +507,28 @@ void Form1::showSmsStatus(std::int32_t bildanzahl) {
 void Form1::Bildtest() {
     smssim::Bildtest(state_, bild1_->surface());
     bild1_->update();
+}
+
+void Form1::ZeichenErsetzen_Click() {
+    MessageEdit& box = currentBox();
+    if (const SmartReplacement smart = smartReplacement(box.text(), national_);
+        !smart.replaced.empty())
+        box.replaceByEdit(smart.text);
+    box.widget()->setFocus();
+}
+
+void Form1::Landessprache_Click(int language) {
+    // "keine" turns every language off, and turning the last one off is "keine" again.
+    if (language == 0)
+        national_ = {};
+    else if (nationalEntries_[static_cast<std::size_t>(language)]->isChecked())
+        national_ = national_.with(language);
+    else
+        national_ = national_.without(language);
+    for (int l = 0; l < kLanguageCount; ++l)
+        nationalEntries_[static_cast<std::size_t>(l)]->setChecked(l == 0 ? national_.none()
+                                                                         : national_.has(l));
+    DisplayZeichnen();
 }
 
 void Form1::Text1_Change(int) {

@@ -24,6 +24,7 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -100,6 +101,10 @@ class Form1 : public QMainWindow, public AnimationHost {
     void BilderExportieren_Click();
     void BildKopieren_Click();
     void ZeichensatzExportieren_Click();
+    // The look-alikes of the characters that force UCS-2 into the message box, and the
+    // national language tables the SMS cost counts with.
+    void ZeichenErsetzen_Click();
+    void Landessprache_Click(int language);
 
   signals:
     // With every beep, which the offscreen platform of the tests does not sound.
@@ -129,6 +134,8 @@ class Form1 : public QMainWindow, public AnimationHost {
     // A menu entry named `name`, with its keys, that runs `handler`.
     QAction* addMenuEntry(QWidget* menu, const QString& caption, const char* name,
                           QKeySequence keys, void (Form1::*handler)());
+    // "keine" and a checkable entry for each national language, by its identifier.
+    void buildNationalMenu(QMenu* textnachricht);
     void nameControls();
     void buildTabOrder();
     void connectHandlers();
@@ -197,6 +204,9 @@ class Form1 : public QMainWindow, public AnimationHost {
     QLabel* smsStatus_ = nullptr;
     PhoneLists lists_;        // of the loaded phone
     GlyphKinds glyphKinds_{}; // of the loaded phone, from lists_
+    // Kept only while the program runs, as every setting is.
+    NationalLanguages national_;
+    std::array<QAction*, kLanguageCount> nationalEntries_{};
 
     QAction* zeichensatz_ = nullptr;
     QAction* beenden_ = nullptr;

@@ -11,6 +11,7 @@
 #include <QTextDocument>
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace smssim {
 
@@ -192,6 +193,20 @@ void MessageEdit::setText(std::string cp1252) {
     // The caret goes to the start, as after any assignment to a text box's Text.
     showText(message_text::toDisplay(text_, kind_ == Kind::MultiLine), 0);
     emit changed();
+}
+
+void MessageEdit::replaceByEdit(const std::string& cp1252) {
+    const std::int32_t limit = std::exchange(maxLength_, 0);
+    const QString shown = message_text::toDisplay(cp1252, kind_ == Kind::MultiLine);
+    if (line_) {
+        line_->selectAll();
+        line_->insert(shown);
+    } else {
+        QTextCursor all(plain_->document());
+        all.select(QTextCursor::Document);
+        all.insertText(shown);
+    }
+    maxLength_ = limit;
 }
 
 void MessageEdit::onWidgetEdited() {

@@ -71,6 +71,10 @@ class MessageEdit : public QObject {
     // same as before: an assignment always redraws.
     void setText(std::string cp1252);
 
+    // Replaces the text as an edit in the widget, which Ctrl+Z there undoes; changed() is
+    // emitted as for typing, and the maximum length does not cut it.
+    void replaceByEdit(const std::string& cp1252);
+
     // 0 means no limit. A limit below the current length stops typing but shortens
     // nothing; an edit it cuts emits lengthLimited().
     std::int32_t maxLength() const { return maxLength_; }

@@ -14,8 +14,9 @@ struct SmsStatus {
     QString toolTip;
 };
 
-SmsStatus smsStatus(const SmsCost& cost, const GlyphFindings& findings, long picture,
-                    long pictures);
+// `smart` is the message with its look-alikes replaced: named where it needs fewer parts.
+SmsStatus smsStatus(const SmsCost& cost, const SmartReplacement& smart,
+                    const GlyphFindings& findings, long picture, long pictures);
 
 // The status bar's note when typed or pasted characters had no Windows-1252 code.
 QString foreignCharactersNote(const QString& characters);

@@ -62,6 +62,10 @@ TEST(RenderCli, WritesTheGoldenOutputs) {
         {"nokia-5110-c-rows",
          {"--phone", kPhones + "/Nokia 5110.bsd", "--format", "c", "--bytes", "rows", "--text",
           std::string(100, 'W') + " Gr\u00fc\u00dfe"}},
+        {"nokia-5110-smart-json",
+         {"--phone", kPhones + "/Nokia 5110.bsd", "--format", "json", "--smart", "--national",
+          "es,tr,pt", "--text",
+          "Ol\u00e1! \u201ESalada\u201C \u2013 5 \u20ac\n\nAt\u00e9 j\u00e1\u2026"}},
         {"klassik-2000-json",
          {"--phone", kPhones + "/Klassik 2000.bsd", "--format", "json", "--max-length", "200",
           "--text", std::string(150, 'x') + " Gr\u00fc\u00dfe^{Ben}"}}};
@@ -92,9 +96,11 @@ TEST(RenderCli, WritesTheGoldenOutputs) {
 TEST(RenderCli, ExitsWithItsStatusAndOneLineOfReason) {
     const std::string text = "A\nB\nC\nA\nB."; // three pictures on mini.bsd
     const std::string twoParts = "die Nachricht braucht 2 SMS, --max-parts erlaubt 1";
-    std::string crLf80;
-    for (int i = 0; i < 80; ++i)
-        crLf80 += "\r\n";
+    std::string crLf160;
+    for (int i = 0; i < 160; ++i)
+        crLf160 += "\r\n";
+    const std::string quoted = "\u201C" + std::string(159, 'a');  // forces UCS-2: 3 parts
+    const std::string accented = "\u00e1" + std::string(70, 'a'); // 2 parts, 1 in Spanish
     // clang-format off
     const std::tuple<ExitStatus, std::vector<std::string>, std::string> rows[] = {
         {ExitStatus::Usage, {"--phone", kMini}, "die Nachricht fehlt"},
@@ -133,7 +139,15 @@ TEST(RenderCli, ExitsWithItsStatusAndOneLineOfReason) {
         {ExitStatus::Ok, {"--text", std::string(160, 'a'), "--max-parts", "1"}, ""},
         {ExitStatus::TooManyParts, {"--text", std::string(161, 'a'), "--max-parts", "1"}, twoParts},
         {ExitStatus::Ok, {"--text", "", "--max-parts", "0"}, ""},
-        {ExitStatus::Ok, {"--text", crLf80, "--max-parts", "1"}, ""}, // CR LF stays 2 septets
+        {ExitStatus::Ok, {"--text", crLf160, "--max-parts", "1"}, ""}, // a CR LF costs one LF
+        {ExitStatus::TooManyParts, {"--text", quoted, "--max-parts", "2"}, "braucht 3 SMS"},
+        {ExitStatus::Ok, {"--text", quoted, "--max-parts", "1", "--smart"}, ""},
+        {ExitStatus::TooManyParts, {"--text", accented, "--max-parts", "1", "--national", "tr"}, "braucht 2 SMS"},
+        {ExitStatus::Ok, {"--text", accented, "--max-parts", "1", "--national", "pt,es"}, ""},
+        {ExitStatus::Usage, {"--text", "a", "--national", ""}, "--national braucht es, pt oder tr, jede höchstens einmal und durch Kommas getrennt, nicht „“"},
+        {ExitStatus::Usage, {"--text", "a", "--national", "es,de"}, "nicht „es,de“"},
+        {ExitStatus::Usage, {"--text", "a", "--national", "tr,pt,"}, "--national"},
+        {ExitStatus::Usage, {"--text", "a", "--national", "es,pt,es"}, "--national"},
         {ExitStatus::Ok, {"--text", "a", "--delay", "10"}, ""}};
     // clang-format on
     for (auto [status, args, reason] : rows) {

@@ -160,16 +160,19 @@ TEST(PixelGrid, BytesForDisplaysAndImageFiles) {
         << "the leftmost pixel in bit 0";
     EXPECT_EQ(gridBytes({3, 8, std::vector<bool>(24, false)}, ByteOrder::Pages).size(), 3u);
     for (const auto& [name, valid] : {std::pair("bild", true),
-                                      {"Zz", true},
+                                      {"AZz", true},
                                       {"_2", true},
                                       {"B_1x", true},
                                       {"", false},
                                       {"1x", false},
                                       {"b-1", false},
-                                      {"b\xE4", false}})
+                                      {"b\xE4", false},
+                                      {"int", false},
+                                      {"new", false},
+                                      {"int_", true}})
         EXPECT_EQ(isCIdentifier(name), valid) << name;
     // The phone's name cannot end the comment early.
-    const std::string header = cHeader({grid, grid}, "az_Z9", "A/B*//*\n\xE4", ByteOrder::Rows);
+    const std::string header = cHeader({grid, grid}, "az_Z9", "A/B*//*\n\xC3\xA4", ByteOrder::Rows);
     EXPECT_TRUE(header.starts_with("/* A/B* // *\xC3\xA4, 10 x 9, 2 pictures, bytes in rows */\n"
                                    "#include <stdint.h>\n#define AZ_Z9_WIDTH 10\n"
                                    "#define AZ_Z9_HEIGHT 9\n#define AZ_Z9_COUNT 2\n"

@@ -252,7 +252,8 @@ TEST(ExportFailure, NamesTheFileAndLeavesEverythingAsItWas) {
                       " werden.\n" + reason + ".");
         EXPECT_EQ(dir.contents(), before);
     }
-    for (ExportKind kind : {ExportKind::PngFiles, ExportKind::Gif, ExportKind::Sheet}) {
+    for (ExportKind kind : {ExportKind::PngFiles, ExportKind::Gif, ExportKind::Sheet,
+                            ExportKind::XbmFiles, ExportKind::CHeader}) {
         TempDir dir;
         PictureFrames frames(miniPhone(), kText);
         const auto cancelAtThree = [](std::int32_t done, std::int32_t) { return done < 3; };

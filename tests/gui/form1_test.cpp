@@ -321,6 +321,46 @@ TEST_F(Form1Test, MenuShortcutsWinOverTheMessageBox) {
         << "an empty message ends at once";
 }
 
+// The tables the network supports, and the look-alikes put into either box as an edit
+// that Ctrl+Z undoes; the status bar follows each step. ã is in the Portuguese tables only.
+TEST_F(Form1Test, LandesspracheAndZeichenErsetzen) {
+    activate(form.get());
+    const auto entries = [&] {
+        std::string checked;
+        for (const char* name : {"Keine", "Spanisch", "Portugiesisch", "Türkisch"})
+            checked += child<QAction>(name)->isChecked() ? '1' : '0';
+        return checked;
+    };
+    const auto status = [&] { return child<QLabel>("SmsStatus")->text().toStdString(); };
+    EXPECT_EQ(entries(), "1000");
+    for (const char* name : {"Portugiesisch", "Spanisch", "Keine", "Türkisch", "Türkisch"})
+        child<QAction>(name)->trigger();
+    EXPECT_EQ(entries(), "1000") << "the last language off is keine again";
+    child<QAction>("Spanisch")->trigger();
+    child<QAction>("Portugiesisch")->trigger();
+    EXPECT_EQ(entries(), "0110");
+
+    const std::string text = "S\xE3o \x84ok\x93\r\n" + std::string(60, 'q');
+    for (const int box : {0, 1}) {
+        if (box == 1)
+            QTest::mouseClick(check1(), Qt::LeftButton);
+        form->setMessageText(text);
+        EXPECT_TRUE(status().starts_with("UCS-2 wegen „„““ · 1 SMS, noch 1 frei ·")) << status();
+        child<QAction>("ZeichenErsetzen")->trigger();
+        EXPECT_EQ(form->messageText(), "S\xE3o \"ok\"\r\n" + std::string(60, 'q'));
+        EXPECT_TRUE(status().starts_with("GSM 7-Bit (portugiesisch) · 1 SMS, noch 86")) << status();
+        QTest::keyClick(form->Text1(box).widget(), Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(form->messageText(), text) << box;
+        EXPECT_TRUE(status().starts_with("UCS-2 wegen")) << status();
+    }
+    // Turkish locking holds €, Spanish single shift á: both tables in use.
+    child<QAction>("Türkisch")->trigger();
+    child<QAction>("Portugiesisch")->trigger();
+    form->setMessageText("\xE1" + std::string(150, '\x80'));
+    EXPECT_TRUE(status().starts_with("GSM 7-Bit (türkisch/spanisch) · 1 SMS, noch 0 frei"))
+        << status();
+}
+
 // What the message costs, which picture shows and what the phone lacks, on every change.
 TEST_F(Form1Test, StatusBarAndBild1DescriptionFollowTheMessage) {
     // Ten characters forcing UCS-2 are listed whole, an eleventh cuts the list.
@@ -338,6 +378,14 @@ TEST_F(Form1Test, StatusBarAndBild1DescriptionFollowTheMessage) {
          "UCS-2 wegen „âêîôûáíóúë“ · 1 SMS, noch 60 frei · Bild 1 von 1"
          " · nicht darstellbar: „âêîôûáíóúë“",
          nullptr},
+        {"\x93" + std::string(70, 'q'),
+         "UCS-2 wegen „““ · 2 SMS, noch 63 frei · mit Ersetzen: 1 SMS · Bild 1 von 6"
+         " · nicht darstellbar: „““",
+         "71 UCS-2-Zeichen in 2 SMS\nUCS-2 wegen: „““\nMit Ersetzen (Textnachricht → Zeichen "
+         "ersetzen) 1 SMS: “ → \"\nOhne Zeichen im Telefon: „““"},
+        {"\x93" + std::string(68, 'q'),
+         "UCS-2 wegen „““ · 1 SMS, noch 1 frei · Bild 1 von 6 · nicht darstellbar: „““",
+         nullptr}, // 1 SMS either way: no hint
         {ten + "\xEF",
          "UCS-2 wegen „âêîôûáíóúë…“ · 1 SMS, noch 59 frei · Bild 1 von 1"
          " · nicht darstellbar: „âêîôûáíóúë…“",
