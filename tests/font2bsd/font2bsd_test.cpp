@@ -46,9 +46,10 @@ Outcome run(const std::vector<std::string>& args, FileSystemCalls& calls = realF
     return {status, out.str(), err.str()};
 }
 
-// A test phone's file in kTemp.
-std::string phoneFile(const std::string& name, const test::TestPhone& phone) {
-    std::ofstream(kTemp / name, std::ios::binary) << test::testPhone(phone);
+// A test phone's file in kTemp, with `more` fields at its end.
+std::string phoneFile(const std::string& name, const test::TestPhone& phone,
+                      const std::string& more = "") {
+    std::ofstream(kTemp / name, std::ios::binary) << test::testPhone(phone) << more;
     return (kTemp / name).string();
 }
 
@@ -218,9 +219,7 @@ std::string oddPhone(const std::string& file, const std::string& name) {
     p.header.name = name;
     p.glyphs['|'] = {"#", "#", "#", "#", "_#"};
     p.glyphs[0xAD] = {};
-    std::ofstream(kTemp / file, std::ios::binary)
-        << test::testPhone(p) << "0\r\n:#_____#\r\n1\r\n:#\r\n7\r\n:_\r\n127\r\n:_\r\n";
-    return (kTemp / file).string();
+    return phoneFile(file, p, "0\r\n:#_____#\r\n1\r\n:#\r\n7\r\n:_\r\n127\r\n:_\r\n");
 }
 
 // The odd phone's BDF up to its second glyph: the X font name holds no '-', '"', '*' and
