@@ -46,9 +46,10 @@ Outcome run(const std::vector<std::string>& args, FileSystemCalls& calls = realF
     return {status, out.str(), err.str()};
 }
 
-// A test phone's file in kTemp.
-std::string phoneFile(const std::string& name, const test::TestPhone& phone) {
-    std::ofstream(kTemp / name, std::ios::binary) << test::testPhone(phone);
+// A test phone's file in kTemp, with `more` fields at its end.
+std::string phoneFile(const std::string& name, const test::TestPhone& phone,
+                      const std::string& more = "") {
+    std::ofstream(kTemp / name, std::ios::binary) << test::testPhone(phone) << more;
     return (kTemp / name).string();
 }
 
@@ -219,27 +220,25 @@ std::string oddPhone(const std::string& file, const std::string& name) {
     p.header.name = name;
     p.glyphs['|'] = {"#", "#", "#", "#", "_#"};
     p.glyphs[0xAD] = {};
-    std::ofstream(kTemp / file, std::ios::binary)
-        << test::testPhone(p) << "0\r\n:#______#\r\n1\r\n:#\r\n7\r\n:_\r\n127\r\n:_\r\n";
-    return (kTemp / file).string();
+    return phoneFile(file, p, "0\r\n:#_____#\r\n1\r\n:#\r\n7\r\n:_\r\n127\r\n:_\r\n");
 }
 
 // The odd phone's BDF up to its second glyph: the X font name holds no '-', '"', '*' and
 // no byte outside ASCII, the family's quote is doubled; 75 dpi, the advance in SWIDTH.
 const std::string kOddBdf =
     "STARTFONT 2.1\nCOMMENT Made by smssim-bsd2font: every glyph hangs from the top of the line as "
-    "on the phone.\nFONT -smssim-_/ _\\ /___-Medium-R-Normal--5-50-75-75-P-34-ISO10646-1\n"
-    "SIZE 5 75 75\nFONTBOUNDINGBOX 9 5 0 0\nSTARTPROPERTIES 16\nFOUNDRY \"smssim\"\n"
+    "on the phone.\nFONT -smssim-_/ _\\ /___-Medium-R-Normal--5-50-75-75-P-33-ISO10646-1\n"
+    "SIZE 5 75 75\nFONTBOUNDINGBOX 8 5 0 0\nSTARTPROPERTIES 16\nFOUNDRY \"smssim\"\n"
     "FAMILY_NAME \"*/ \"\"\\ /*\xC3\xA4\xE2\x80\x9C\"\nWEIGHT_NAME \"Medium\"\nSLANT \"R\"\n"
     "SETWIDTH_NAME \"Normal\"\nADD_STYLE_NAME \"\"\nPIXEL_SIZE 5\nPOINT_SIZE 50\n"
-    "RESOLUTION_X 75\nRESOLUTION_Y 75\nSPACING \"P\"\nAVERAGE_WIDTH 34\n"
+    "RESOLUTION_X 75\nRESOLUTION_Y 75\nSPACING \"P\"\nAVERAGE_WIDTH 33\n"
     "CHARSET_REGISTRY \"ISO10646\"\nCHARSET_ENCODING \"1\"\nFONT_ASCENT 5\nFONT_DESCENT 0\n"
-    "ENDPROPERTIES\nCHARS 10\nSTARTCHAR uni0000\nENCODING 0\nSWIDTH 1728 0\nDWIDTH 9 0\n"
-    "BBX 9 1 0 4\nBITMAP\n8100\nENDCHAR\n";
+    "ENDPROPERTIES\nCHARS 10\nSTARTCHAR uni0000\nENCODING 0\nSWIDTH 1536 0\nDWIDTH 8 0\n"
+    "BBX 8 1 0 4\nBITMAP\n82\nENDCHAR\n";
 const char* const kOddGfx[] = {
     "/* * / \"\\ / *\xC3\xA4\xE2\x80\x9C: an Adafruit-GFX font made by smssim-bsd2font. "
     "Windows-1252 codes 0x00 to 0xE4;",
-    "    {3, 0, 0, 0, 0, 0}, /* 0x02  */\n", "    {13, 4, 3, 4, 0, -5}  /* 0xE4 \xC3\xA4 */\n};",
+    "    {2, 0, 0, 0, 0, 0}, /* 0x02  */\n", "    {12, 4, 3, 4, 0, -5}  /* 0xE4 \xC3\xA4 */\n};",
     "font_1Glyphs, 0x00, 0xE4, 4};\n#endif\n"};
 
 TEST(Bsd2font, FreeTypeAndAdafruitGfxDrawEachGlyphWhereThePhoneDoes) {
