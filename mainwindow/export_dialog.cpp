@@ -50,28 +50,6 @@ QComboBox* addByteOrderChoice(QFileDialog& dialog) {
     return bytes;
 }
 
-} // namespace
-
-QString exportFilter(ExportKind kind) {
-    switch (kind) {
-    case ExportKind::PngFiles:
-        return QStringLiteral("PNG-Bilder, eins je Bild (*.png)");
-    case ExportKind::Gif:
-        return QStringLiteral("GIF-Animation (*.gif)");
-    case ExportKind::XbmFiles:
-        return QStringLiteral("XBM-Bilder, eins je Bild (*.xbm)");
-    case ExportKind::PbmFiles:
-        return QStringLiteral("PBM-Bilder, eins je Bild (*.pbm)");
-    case ExportKind::CHeader:
-        return QStringLiteral("C-Header (alle Bilder) (*.h)");
-    case ExportKind::Sheet:
-        break;
-    }
-    return QStringLiteral("Übersicht (*.png)");
-}
-
-namespace {
-
 // The name typed, with the extension added when missing; a folder goes without it.
 std::string targetPath(std::string chosen, const std::string& extension, bool folder) {
     const bool hasExtension = chosen.size() > extension.size() &&
@@ -110,6 +88,24 @@ QLineEdit* addNameChoice(QFileDialog& dialog) {
 }
 
 } // namespace
+
+QString exportFilter(ExportKind kind) {
+    switch (kind) {
+    case ExportKind::PngFiles:
+        return QStringLiteral("PNG-Bilder, eins je Bild (*.png)");
+    case ExportKind::Gif:
+        return QStringLiteral("GIF-Animation (*.gif)");
+    case ExportKind::XbmFiles:
+        return QStringLiteral("XBM-Bilder, eins je Bild (*.xbm)");
+    case ExportKind::PbmFiles:
+        return QStringLiteral("PBM-Bilder, eins je Bild (*.pbm)");
+    case ExportKind::CHeader:
+        return QStringLiteral("C-Header (alle Bilder) (*.h)");
+    case ExportKind::Sheet:
+        break;
+    }
+    return QStringLiteral("Übersicht (*.png)");
+}
 
 std::string exportTarget(ExportKind kind, std::string chosen) {
     return targetPath(std::move(chosen), "." + exportExtension(kind), exportsFolder(kind));
