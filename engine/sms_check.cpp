@@ -156,19 +156,33 @@ int gsm7Septets(std::uint8_t code) {
     return septetsIn(septetTables(), code, {0, 0});
 }
 
-SmsCost smsCost(std::string_view text, NationalLanguages languages) {
-    // One pass over the message; the pairs are then tried on its distinct characters.
+namespace {
+
+// How often each character stands in a message, and its characters once each in order of
+// first appearance; a CR LF counts as one line break, not as characters.
+struct Census {
     std::array<std::int64_t, 256> count{};
     std::string distinct;
     std::int64_t lineBreaks = 0;
+};
+
+Census census(std::string_view text) {
+    Census c;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (crLfAt(text, i)) {
-            ++lineBreaks;
+            ++c.lineBreaks;
             continue;
         }
-        if (count[static_cast<std::uint8_t>(text[i])]++ == 0)
-            distinct += text[i];
+        if (c.count[static_cast<std::uint8_t>(text[i])]++ == 0)
+            c.distinct += text[i];
     }
+    return c;
+}
+
+// Every pair of enabled tables that holds each character, tried on the distinct
+// characters: the fewest parts, then the most septets left; on a tie the first pair.
+std::optional<SmsCost> cheapestGsm7(std::string_view text, const Census& c,
+                                    NationalLanguages languages) {
     const SeptetTables& tables = septetTables();
     std::optional<SmsCost> best;
     for (const int locking : {0, kTurkish, kPortuguese}) {
@@ -179,12 +193,12 @@ SmsCost smsCost(std::string_view text, NationalLanguages languages) {
             std::int64_t septets = 0;
             bool shifted = false;
             bool encodes = true;
-            for (const char c : distinct) {
-                const auto code = static_cast<std::uint8_t>(c);
+            for (const char ch : c.distinct) {
+                const auto code = static_cast<std::uint8_t>(ch);
                 const int n = septetsIn(tables, code, {locking, single});
                 encodes = encodes && n > 0;
                 shifted = shifted || n == 2;
-                septets += n * count[code];
+                septets += n * c.count[code];
             }
             if (!encodes)
                 continue;
@@ -194,10 +208,13 @@ SmsCost smsCost(std::string_view text, NationalLanguages languages) {
                 best = std::move(cost);
         }
     }
-    if (best) {
-        best->lineBreaks = lineBreaks;
-        return *best;
-    }
+    return best;
+}
+
+// The characters that no enabled table holds; when each is in some table but no pair
+// holds them all, those the default tables lack.
+std::string forcingUcs2(std::string_view distinct, NationalLanguages languages) {
+    const SeptetTables& tables = septetTables();
     std::uint8_t enabled = 1;
     for (int language = 1; language < kLanguageCount; ++language)
         if (languages.has(language))
@@ -212,9 +229,19 @@ SmsCost smsCost(std::string_view text, NationalLanguages languages) {
         for (const char c : distinct)
             if (gsm7Septets(static_cast<std::uint8_t>(c)) == 0)
                 forcing += c;
-    SmsCost cost =
-        ucs2Cost(static_cast<std::int64_t>(text.size()) - lineBreaks, std::move(forcing));
-    cost.lineBreaks = lineBreaks;
+    return forcing;
+}
+
+} // namespace
+
+SmsCost smsCost(std::string_view text, NationalLanguages languages) {
+    // One pass over the message; the pairs are then tried on its distinct characters.
+    const Census c = census(text);
+    std::optional<SmsCost> best = cheapestGsm7(text, c, languages);
+    SmsCost cost = best ? std::move(*best)
+                        : ucs2Cost(static_cast<std::int64_t>(text.size()) - c.lineBreaks,
+                                   forcingUcs2(c.distinct, languages));
+    cost.lineBreaks = c.lineBreaks;
     return cost;
 }
 
