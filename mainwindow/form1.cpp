@@ -379,18 +379,17 @@ bool Form1::applyPhone(const std::string& path, const QString& hint) {
         return false;
     }
     lists_ = *result;
-    const PhoneLists& lists = lists_;
-    glyphKinds_ = glyphKinds(lists);
-    text3_->setPlainText(fromCp1252(lists.verfuegbar));
-    text4_->setText(fromCp1252(lists.sonder));
+    glyphKinds_ = glyphKinds(lists_);
+    text3_->setPlainText(fromCp1252(lists_.verfuegbar));
+    text4_->setText(fromCp1252(lists_.sonder));
     text4_->setCursorPosition(0); // show the start of the list
-    check1_->setVisible(lists.absaetzeErlaubt);
+    check1_->setVisible(lists_.absaetzeErlaubt);
     setWindowTitle(QStringLiteral("Simulator für:  ") + QString::fromStdString(state_.Telefonname));
 
     fitOnScreen();
     // A phone without paragraphs cannot show the paragraph box's breaks: leave it as
     // answering Ja to the paragraph question does, without asking.
-    if (!lists.absaetzeErlaubt && state_.AktuellerText == 1) {
+    if (!lists_.absaetzeErlaubt && state_.AktuellerText == 1) {
         const QSignalBlocker noQuestion(check1_);
         check1_->setChecked(false);
         leaveParagraphMode();
